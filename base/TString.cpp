@@ -209,6 +209,32 @@ int compareUnits(const T* a, u32 na, const T* b, u32 nb) {
     return na > nb ? 1 : -1;
 }
 
+// The 8-bit-only operations work on bytes; written over char pointers so that
+// every width's instantiation compiles them.
+int compareBytesIgnoreCase(const char* a, u32 na, const char* b) {
+    auto fold = [](char c) {
+        int u = static_cast<unsigned char>(c);
+        return static_cast<char>(std::isupper(u) ? std::tolower(u) : u);
+    };
+    const u32 nb = static_cast<u32>(std::strlen(b));
+    for (u32 i = 0; i < na && i < nb; ++i) {
+        char x = fold(a[i]);
+        char y = fold(b[i]);
+        if (x != y) return x > y ? 1 : -1;
+    }
+    if (na == nb) return 0;
+    return na > nb ? 1 : -1;
+}
+
+u32 decimalValue(const char* text, u32 length) {
+    u32 value = 0;
+    for (u32 i = 0; i < length; ++i) {
+        if (text[i] < '0' || text[i] > '9') return 0;
+        value = value * 10 + static_cast<u32>(text[i] - '0');
+    }
+    return value;
+}
+
 } // namespace
 
 template <typename T>
@@ -221,33 +247,19 @@ int TString<T>::compare(const T* terminated) const {
     return compareUnits(data(), length(), terminated, terminatedLength(terminated));
 }
 
+
 template <typename T>
-int TString<T>::compareIgnoreCase(const char* terminated) const requires(sizeof(T) == 1) {
-    auto fold = [](char c) {
-        int u = static_cast<unsigned char>(c);
-        return static_cast<char>(std::isupper(u) ? std::tolower(u) : u);
-    };
-    const u32 na = length();
-    const u32 nb = terminatedLength(terminated);
-    const char* a = data();
-    for (u32 i = 0; i < na && i < nb; ++i) {
-        char x = fold(a[i]);
-        char y = fold(terminated[i]);
-        if (x != y) return x > y ? 1 : -1;
-    }
-    if (na == nb) return 0;
-    return na > nb ? 1 : -1;
+int TString<T>::compareIgnoreCase(const char* terminated) const
+    requires(sizeof(T) == 1)
+{
+    return compareBytesIgnoreCase(reinterpret_cast<const char*>(data()), length(), terminated);
 }
 
 template <typename T>
-u32 TString<T>::toUnsigned() const requires(sizeof(T) == 1) {
-    u32 value = 0;
-    const char* text = data();
-    for (u32 i = 0; i < length(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return 0;
-        value = value * 10 + static_cast<u32>(text[i] - '0');
-    }
-    return value;
+u32 TString<T>::toUnsigned() const
+    requires(sizeof(T) == 1)
+{
+    return decimalValue(reinterpret_cast<const char*>(data()), length());
 }
 
 template class TStringPtr<char>;
