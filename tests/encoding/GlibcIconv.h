@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "encoding/CodeTable.h"
+
+// glibc's iconv, the independent reference for the encoding tables.
+namespace ZUM::test {
+
+using Reference = std::function<u16(u16)>;
+
+// glibc converting one code from `from` to `to`. Codes are one byte below 0x100
+// and two bytes (first byte high) above, or always two with `twoByteInput`. An
+// ISO-2022 designation before a result and the return to ASCII after it are
+// dropped. Unmapped when iconv fails or the result is longer than two bytes.
+Reference glibcConverter(const char* to, const char* from, bool twoByteInput = false);
+
+inline Reference glibcDecoder(const char* encoding) {
+    return glibcConverter("UCS-2BE", encoding);
+}
+inline Reference glibcEncoder(const char* encoding) {
+    return glibcConverter(encoding, "UCS-2BE", true);
+}
+
+// A code that our table and glibc map differently.
+struct Difference {
+    u16 code;
+    u16 ours;
+    u16 glibc;
+    bool operator==(const Difference&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Difference& difference);
+
+// The differences over codes 0 to `last`, UTF-16 surrogates left out.
+std::vector<Difference> differences(const CodeTable& table, const Reference& glibc,
+                                    unsigned last = 0xFFFF);
+
+int mappedCount(const CodeTable& table);
+
+} // namespace ZUM::test
