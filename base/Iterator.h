@@ -1,0 +1,30 @@
+#pragma once
+
+#include "base/Object.h"
+
+namespace ZUM {
+
+// A cursor over a container. A new iterator stands on the first element; the
+// usual loop calls next() until it answers null. Iterators are heap objects
+// handed to the caller, who deletes them.
+template <class T>
+class Iterator : public Object {
+public:
+    virtual ~Iterator() = default;
+
+    // The element at the cursor, null at the end; the cursor stays.
+    virtual T* current() const = 0;
+    // The element at the cursor, then the cursor moves forward.
+    virtual T* next() = 0;
+    // The element at the cursor, then the cursor moves back; from the first
+    // element it goes to the end, and at the end it stays there.
+    virtual T* previous() = 0;
+    virtual T* toFirst() = 0;
+    virtual T* toLast() = 0;
+    virtual bool hasCurrent() const = 0;
+    // 1-based position of the cursor's element, 0 at the end.
+    virtual int position() const = 0;
+    virtual bool atEnd() const { return !hasCurrent(); }
+};
+
+} // namespace ZUM
