@@ -26,19 +26,7 @@ TEST_F(XListTest, AppendAndPrependKeepTheSourceOrder) {
     EXPECT_EQ(names(list), "abcdeab");
 }
 
-TEST_F(XListTest, BadRangesChangeNothing) {
-    list.append(&p);
-    EXPECT_FALSE(list.appendRange(source, 0, 2));
-    EXPECT_FALSE(list.appendRange(source, 2, 6));
-    EXPECT_FALSE(list.prependRange(source, -1, 1));
-    EXPECT_FALSE(list.assignRange(source, 0, 1));
-    EXPECT_FALSE(list.insertRangeAt(2, source, 1, 1));
-    EXPECT_FALSE(list.insertAllBefore(&q, source));
-    EXPECT_FALSE(list.insertAllAfterPosition(0, source));
-    EXPECT_EQ(names(list), "p");
-}
-
-TEST_F(XListTest, InsertionsAtAPlace) {
+TEST_F(XListTest, InsertionsAtAPlaceAndBadRangesThatChangeNothing) {
     list.append(&p);
     list.append(&q);
     EXPECT_TRUE(list.insertRangeAt(2, source, 1, 2));
@@ -46,15 +34,17 @@ TEST_F(XListTest, InsertionsAtAPlace) {
     EXPECT_TRUE(list.insertRangeAfter(&q, source, 3, 3));
     EXPECT_TRUE(list.insertRangeAfterPosition(1, source, 4, 4));
     EXPECT_EQ(names(list), "edpabqc");
-    list.clear();
-    list.append(&p);
-    list.append(&q);
-    EXPECT_TRUE(list.insertAllAfter(&p, source));
+    EXPECT_TRUE(list.insertAllAfter(&c, source));
     EXPECT_TRUE(list.insertAllAt(1, source));
-    EXPECT_EQ(names(list), "abcdepabcdeq");
-    EXPECT_TRUE(list.insertAllBefore(&q, source));
-    EXPECT_TRUE(list.insertAllAfterPosition(list.count(), source));
-    EXPECT_EQ(names(list), "abcdepabcdeabcdeqabcde");
+    EXPECT_EQ(names(list), "abcdeedpabqcabcde");
+    for (int bad : {0, -1, 6}) {
+        EXPECT_FALSE(list.appendRange(source, bad, 2));
+        EXPECT_FALSE(list.assignRange(source, 1, bad));
+    }
+    EXPECT_FALSE(list.insertRangeAt(18, source, 1, 1));
+    EXPECT_FALSE(list.insertAllBefore(&x, source));
+    EXPECT_FALSE(list.insertAllAfterPosition(0, source));
+    EXPECT_EQ(list.count(), 17);
 }
 
 TEST_F(XListTest, AssignmentsAlsoFromTheListItself) {
