@@ -1,0 +1,159 @@
+#include "base/Formatter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "base/Exception.h"
+
+using namespace ZUM;
+
+namespace {
+
+// A formatter over 8-bit units whose output is read back as std::string.
+class Fmt : public Formatter<char> {
+public:
+    Fmt& pattern(const char* text) {
+        setPattern(Utf8String(text));
+        return *this;
+    }
+    std::string run(bool reset = true) {
+        std::unique_ptr<TString<char>> text(format(reset));
+        return std::string(text->data(), text->length());
+    }
+    int fmtCode() {
+        try {
+            run();
+        } catch (const FmtException& e) {
+            EXPECT_STREQ(e.file, "base/Formatter");
+            return e.code;
+        }
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST(Formatter, WidthFlagsAndPrecisionOfIntegers) {
+    Fmt f;
+    f.addInt(42);
+    f.addInt(42);
+    f.addInt(-42);
+    f.addInt(0);
+    f.addInt(7);
+    EXPECT_EQ(f.pattern("[%5d][%-5d][%05d][%3.0d][%+.3d]").run(),
+              "[   42][42   ][-0042][   ][+007]");
+    f.addInt(5);
+    f.addInt(-5);
+    EXPECT_EQ(f.pattern("[% d][% d]").run(), "[ 5][-5]");
+    f.addUnsigned(255);
+    f.addUnsigned(0);
+    f.addUnsigned(255);
+    f.addUnsigned(8);
+    f.addUnsigned(4000000000u);
+    EXPECT_EQ(f.pattern("%#x %#x %X %#o %u").run(), "0xff 0 FF 010 4000000000");
+    f.addUnsigned(10);
+    f.addUnsigned(10);
+    // Flags are taken only in the order - + space 0 #.
+    EXPECT_EQ(f.pattern("[%0#6x][%#06x]").run(), "[0x000a][   0xa]");
+    f.addLong(-9000000000L);
+    f.addUnsignedLong(9000000000UL);
+    EXPECT_EQ(f.pattern("%ld %lu").run(), "-9000000000 9000000000");
+}
+
+TEST(Formatter, StringsCharactersPointersAndCounts) {
+    Fmt f;
+    Utf8String six("abcdef");
+    f.addString(&six);
+    f.addTerminated("xy");
+    f.addTerminated("z");
+    EXPECT_EQ(f.pattern("%.3s|%-4s|%03s").run(), "abc|xy  |00z");
+    f.addSmall(FmtArg<char>::SignedChar, 'a');
+    f.addInt('b');
+    f.addSmall(FmtArg<char>::UnsignedShort, 0x163); // cut to the low 8 bits
+    EXPECT_EQ(f.pattern("%c%3c%c").run(), "a  bc");
+    f.addInt('q');
+    EXPECT_EQ(f.pattern("%03c").run(), "00q");
+    f.addPointer(reinterpret_cast<void*>(0xbeef));
+    EXPECT_EQ(f.pattern("%p %%").run(), "0xbeef %");
+    int count = -1;
+    f.addInt(123);
+    f.addIntPointer(&count);
+    EXPECT_EQ(f.pattern("ab%dc%n").run(), "ab123c");
+    EXPECT_EQ(count, 6);
+}
+
+TEST(Formatter, FloatingConversionsNeverOverflow) {
+    Fmt f;
+    f.addDouble(3.14159);
+    f.addFloat(2.5f);
+    f.addDouble(1e300);
+    EXPECT_EQ(f.pattern("%.2f %g %.0e").run(), "3.14 2.5 1e+300");
+    f.addDouble(1e300);
+    std::string wide = f.pattern("%f").run();
+    EXPECT_EQ(wide.size(), 301u + 7u); // 301 digits, a point and six decimals
+    f.addDouble(1.0);
+    EXPECT_EQ(f.pattern("%400.1f").run().size(), 400u);
+}
+
+TEST(Formatter, PositionsAndStarArguments) {
+    Fmt f;
+    f.addInt(1);
+    f.addInt(2);
+    f.addInt(3);
+    // Explicit positions do not move the running counter.
+    EXPECT_EQ(f.pattern("%{2}d %{1} d %d").run(), "2  1 3");
+    f.addInt(6);
+    f.addInt(42);
+    f.addInt(2);
+    f.addInt(9);
+    EXPECT_EQ(f.pattern("[%*d][%%][%d]").run(), "[    42][%][2]");
+    f.addInt(3);
+    f.addTerminated("abcdef");
+    EXPECT_EQ(f.pattern("%.*s").run(), "abc");
+}
+
+TEST(Formatter, ErrorCodes) {
+    Fmt f;
+    EXPECT_EQ(f.pattern("%d").fmtCode(), FmtException::MissingArgument);
+    f.addDouble(1.0);
+    f.addInt(1);
+    EXPECT_EQ(f.pattern("%*d").fmtCode(), FmtException::KindMismatch);
+    f.addDouble(1.0);
+    EXPECT_EQ(f.pattern("%d").fmtCode(), FmtException::KindMismatch);
+    f.addInt(1);
+    EXPECT_EQ(f.pattern("%+-d").fmtCode(), FmtException::UnknownConversion); // flags out of order
+    f.addInt(1);
+    EXPECT_EQ(f.pattern("%q").fmtCode(), FmtException::UnknownConversion);
+    f.addInt(1);
+    f.setPattern(Utf8String("%\xe9"));
+    EXPECT_EQ(f.fmtCode(), FmtException::UnknownConversion);
+    EXPECT_EQ(f.pattern("%{3}d").fmtCode(), FmtException::MissingArgument);
+}
+
+TEST(Formatter, PatternEndAndReset) {
+    Fmt f;
+    f.addInt(5);
+    EXPECT_EQ(f.pattern("abc%").run(false), "abc");
+    EXPECT_EQ(f.pattern("x%-08").run(false), "x");
+    EXPECT_EQ(f.pattern("%d").run(true), "5");
+    EXPECT_EQ(f.run(), ""); // reset emptied the pattern and deleted the argument
+    EXPECT_EQ(f.pattern("%d").fmtCode(), FmtException::MissingArgument);
+}
+
+TEST(Formatter, WideUnitsAndThePresetRequestLine) {
+    Formatter<char> request("GET %s HTTP/1.1\r\n");
+    request.addTerminated("/ncc.html");
+    std::unique_ptr<TString<char>> line(request.format(true));
+    EXPECT_TRUE(*line == "GET /ncc.html HTTP/1.1\r\n");
+
+    Formatter<u32> wide;
+    const u32 pattern[] = {'<', '%', 'c', '%', '5', 'x', '>', 0};
+    wide.setPattern(TString<u32>(pattern));
+    wide.addUnsigned(0x1F600);
+    wide.addUnsigned(0xabc);
+    std::unique_ptr<TString<u32>> text(wide.format(true));
+    const u32 expected[] = {'<', 0x1F600, ' ', ' ', 'a', 'b', 'c', '>', 0};
+    EXPECT_TRUE(*text == expected);
+}
