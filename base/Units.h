@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 namespace ZUM {
 
@@ -17,5 +18,15 @@ template <typename T>
 constexpr int widthOf() {
     return sizeof(T) == 1 ? Width8 : sizeof(T) == 2 ? Width16 : Width32;
 }
+
+// The unit a flow reads or writes for units of T's width. Strings of 8-bit units
+// hold char; flows move them as u8.
+template <typename T>
+using FlowUnit =
+    std::conditional_t<sizeof(T) == 1, u8, std::conditional_t<sizeof(T) == 2, u16, u32>>;
+
+// The string unit of T's width: TString<char> is the 8-bit string.
+template <typename T>
+using StringUnit = std::conditional_t<sizeof(T) == 1, char, FlowUnit<T>>;
 
 } // namespace ZUM

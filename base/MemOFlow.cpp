@@ -1,0 +1,87 @@
+#include "base/MemOFlow.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "base/Exception.h"
+
+namespace ZUM {
+
+MemOFlow::MemOFlow() : MemOFlow(MemBlock::create(10), false) {}
+
+MemOFlow::MemOFlow(MemBlock* block, bool borrowed)
+    : OFlow(block != nullptr, WidthAny), block(block), borrowed(borrowed) {}
+
+MemOFlow::~MemOFlow() {
+    releaseBlock();
+}
+
+void MemOFlow::releaseBlock() {
+    if (borrowed) return;
+    MemBlock::destroy(block);
+    block = nullptr;
+}
+
+bool MemOFlow::close() {
+    releaseBlock();
+    return OFlow::close();
+}
+
+bool MemOFlow::reset() {
+    if (!open || !block) return false;
+    block->size = 0;
+    return true;
+}
+
+bool MemOFlow::isAtStart() const {
+    return block && block->size == 0;
+}
+
+// One step for any number of bytes: at most one realloc, to the exact new size.
+void MemOFlow::append(const void* bytes, std::uint64_t count) {
+    if (!open) ZUM_THROW_IO(IOException::NotOpen);
+    const std::uint64_t size = block->size + count;
+    if (size > UINT32_MAX) throw std::bad_alloc();
+    if (size > block->capacity) {
+        void* grown = std::realloc(block->data, size);
+        if (!grown) throw std::bad_alloc();
+        block->data = static_cast<u8*>(grown);
+        block->capacity = static_cast<u32>(size);
+    }
+    if (count) std::memcpy(block->data + block->size, bytes, count);
+    block->size = static_cast<u32>(size);
+}
+
+void MemOFlow::write8(u8 unit) {
+    append(&unit, 1);
+}
+
+void MemOFlow::write16(u16 unit) {
+    append(&unit, 2);
+}
+
+void MemOFlow::write32(u32 unit) {
+    append(&unit, 4);
+}
+
+template <typename U>
+void MemOFlow::appendUnits(u32 count, const U* units, u32& written) {
+    written = 0;
+    append(units, std::uint64_t(count) * sizeof(U));
+    written = count;
+}
+
+void MemOFlow::write8Many(u32 count, const u8* units, u32& written) {
+    appendUnits(count, units, written);
+}
+
+void MemOFlow::write16Many(u32 count, const u16* units, u32& written) {
+    appendUnits(count, units, written);
+}
+
+void MemOFlow::write32Many(u32 count, const u32* units, u32& written) {
+    appendUnits(count, units, written);
+}
+
+} // namespace ZUM

@@ -1,0 +1,69 @@
+#include "base/StringIFlow.h"
+
+#include "base/Exception.h"
+
+namespace ZUM {
+
+template <typename T>
+StringIFlow<T>::StringIFlow(const TStringPtr<T>* text)
+    : StringIFlow(text ? text->data() : nullptr, text ? text->viewLength() : 0) {}
+
+template <typename T>
+StringIFlow<T>::StringIFlow(const T* data, u32 count)
+    : IFlow(data != nullptr, widthOf<T>()), data(data), count(data ? count : 0), position(0) {}
+
+template <typename T>
+bool StringIFlow<T>::close() {
+    const bool wasOpen = isOpen();
+    data = nullptr;
+    count = position = 0;
+    open = atStart = false;
+    return wasOpen;
+}
+
+template <typename T>
+bool StringIFlow<T>::reset() {
+    if (!isOpen()) return false;
+    position = 0;
+    atStart = true;
+    return true;
+}
+
+template <typename T>
+bool StringIFlow<T>::isAtStart() const {
+    return isOpen() && position == 0;
+}
+
+template <typename T>
+template <typename U>
+U StringIFlow<T>::next() {
+    if constexpr (sizeof(U) != sizeof(T)) {
+        ZUM_THROW_IO(IOException::WidthNotProvided);
+    } else {
+        if (!data) ZUM_THROW_IO(IOException::NotOpen);
+        if (position == count) ZUM_THROW_IO(IOException::EndOfInput);
+        atStart = false;
+        return static_cast<U>(data[position++]);
+    }
+}
+
+template <typename T>
+u8 StringIFlow<T>::read8() {
+    return next<u8>();
+}
+
+template <typename T>
+u16 StringIFlow<T>::read16() {
+    return next<u16>();
+}
+
+template <typename T>
+u32 StringIFlow<T>::read32() {
+    return next<u32>();
+}
+
+template class StringIFlow<char>;
+template class StringIFlow<u16>;
+template class StringIFlow<u32>;
+
+} // namespace ZUM
