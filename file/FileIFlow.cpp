@@ -1,0 +1,77 @@
+#include "file/FileIFlow.h"
+
+#include "base/Exception.h"
+#include "file/FileHandle.h"
+
+namespace ZUM {
+
+FileIFlow::FileIFlow(std::FILE* file, bool borrowed)
+    : IFlow(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
+
+FileIFlow::~FileIFlow() {
+    releaseFile(file, borrowed);
+}
+
+bool FileIFlow::close() {
+    open = false;
+    return releaseFile(file, borrowed);
+}
+
+bool FileIFlow::reset() {
+    if (!rewindFile(file) || !open) return false;
+    atStart = true;
+    return true;
+}
+
+// Byte by byte, so that a unit cut short by the end of the file is dropped.
+template <typename U>
+U FileIFlow::get() {
+    if (!file) ZUM_THROW_IO(IOException::NotOpen);
+    U unit = 0;
+    for (unsigned i = 0; i < sizeof(U); ++i) {
+        const int c = std::fgetc(file);
+        if (c == EOF) {
+            ZUM_THROW_IO(std::ferror(file) ? IOException::SystemError : IOException::EndOfInput);
+        }
+        unit |= static_cast<U>(static_cast<U>(c) << (8 * i));
+    }
+    atStart = false;
+    return unit;
+}
+
+template <typename U>
+void FileIFlow::getMany(u32 count, U* buffer, u32& got) {
+    got = 0;
+    if (!file) ZUM_THROW_IO(IOException::NotOpen);
+    got = static_cast<u32>(std::fread(buffer, sizeof(U), count, file));
+    if (got > 0) atStart = false;
+    if (got < count) {
+        ZUM_THROW_IO(std::feof(file) ? IOException::EndOfInput : IOException::SystemError);
+    }
+}
+
+u8 FileIFlow::read8() {
+    return get<u8>();
+}
+
+u16 FileIFlow::read16() {
+    return get<u16>();
+}
+
+u32 FileIFlow::read32() {
+    return get<u32>();
+}
+
+void FileIFlow::read8Many(u32 count, u8* buffer, u32& got) {
+    getMany(count, buffer, got);
+}
+
+void FileIFlow::read16Many(u32 count, u16* buffer, u32& got) {
+    getMany(count, buffer, got);
+}
+
+void FileIFlow::read32Many(u32 count, u32* buffer, u32& got) {
+    getMany(count, buffer, got);
+}
+
+} // namespace ZUM

@@ -1,0 +1,69 @@
+#include "file/FileOFlow.h"
+
+#include "base/Exception.h"
+#include "file/FileHandle.h"
+
+namespace ZUM {
+
+FileOFlow::FileOFlow(std::FILE* file, bool borrowed)
+    : OFlow(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
+
+FileOFlow::~FileOFlow() {
+    releaseFile(file, borrowed);
+}
+
+bool FileOFlow::close() {
+    open = false;
+    return releaseFile(file, borrowed);
+}
+
+bool FileOFlow::reset() {
+    if (!rewindFile(file) || !open) return false;
+    atStart = true;
+    return true;
+}
+
+void FileOFlow::flush() {
+    if (!file) ZUM_THROW_IO(IOException::NotOpen);
+    if (std::fflush(file) != 0) ZUM_THROW_IO(IOException::SystemError);
+}
+
+template <typename U>
+void FileOFlow::putMany(u32 count, const U* units, u32& written) {
+    written = 0;
+    if (!file) ZUM_THROW_IO(IOException::NotOpen);
+    written = static_cast<u32>(std::fwrite(units, sizeof(U), count, file));
+    if (written > 0) atStart = false;
+    if (written < count) ZUM_THROW_IO(IOException::WriteRefused);
+}
+
+// The byte conveyer ends here: fputc is the C runtime's cheapest single write.
+void FileOFlow::write8(u8 unit) {
+    if (!file) ZUM_THROW_IO(IOException::NotOpen);
+    if (std::fputc(unit, file) == EOF) ZUM_THROW_IO(IOException::WriteRefused);
+    atStart = false;
+}
+
+void FileOFlow::write16(u16 unit) {
+    u32 written;
+    putMany(1, &unit, written);
+}
+
+void FileOFlow::write32(u32 unit) {
+    u32 written;
+    putMany(1, &unit, written);
+}
+
+void FileOFlow::write8Many(u32 count, const u8* units, u32& written) {
+    putMany(count, units, written);
+}
+
+void FileOFlow::write16Many(u32 count, const u16* units, u32& written) {
+    putMany(count, units, written);
+}
+
+void FileOFlow::write32Many(u32 count, const u32* units, u32& written) {
+    putMany(count, units, written);
+}
+
+} // namespace ZUM
