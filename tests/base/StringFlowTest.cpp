@@ -35,11 +35,11 @@ TEST(StringIFlow, LineReadsKeepTheLineFeedAndReportTheEnd) {
     StringIFlow<u16> flow(&text);
     Utf16String line(u"old");
     EXPECT_FALSE(flow.readLine16(line, false));
-    EXPECT_TRUE(line == Utf16String(u"ab\n"));
+    EXPECT_EQ(line.compare(Utf16String(u"ab\n")), 0);
     EXPECT_TRUE(flow.readLine16(line, false));
-    EXPECT_TRUE(line == Utf16String(u"c"));
+    EXPECT_EQ(line.compare(Utf16String(u"c")), 0);
     EXPECT_TRUE(flow.readLine16(line, true)); // nothing left: the line stays
-    EXPECT_TRUE(line == Utf16String(u"c"));
+    EXPECT_EQ(line.compare(Utf16String(u"c")), 0);
 
     const char bytes[] = {'p', 0, 'q'};
     StringIFlow<char> narrow(bytes, 3);
@@ -106,7 +106,7 @@ TEST(NullOFlow, AcceptsEverything) {
     EXPECT_TRUE(flow.supportsUnitWidths(Width32));
     flow.write8(1);
     flow.write32(2);
-    const u16 units[] = {1, 2, 3};
+    const u16 units[] = {1, 2, 3, 0};
     u32 written = 0;
     flow.write16Many(3, units, written);
     EXPECT_EQ(written, 3u);
