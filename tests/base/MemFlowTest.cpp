@@ -9,39 +9,25 @@ using namespace ZUM;
 
 namespace {
 constexpr const char* FixedTag = "base/FixedMemIFlow";
-constexpr const char* MemTag = "base/MemOFlow";
 } // namespace
 
 TEST(FixedMemIFlow, ReadsNativeOrderUntilTooFewBytesRemain) {
     const u8 bytes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07};
     FixedMemIFlow flow(bytes, sizeof bytes);
-    EXPECT_TRUE(flow.isAtStart());
     EXPECT_EQ(flow.read16(), 0x0201);
     EXPECT_FALSE(flow.isAtStart());
     EXPECT_EQ(flow.read32(), 0x06050403u);
     EXPECT_IO_ERROR(flow.read16(), IOException::EndOfInput, FixedTag);
     EXPECT_EQ(flow.read8(), 0x07); // a refused wide read consumes nothing
-    EXPECT_IO_ERROR(flow.read8(), IOException::EndOfInput, FixedTag);
 
     EXPECT_TRUE(flow.reset());
     EXPECT_TRUE(flow.isAtStart());
-    EXPECT_EQ(flow.read8(), 0x01);
-}
-
-TEST(FixedMemIFlow, ArrayReadsStopQuietlyAtTheEnd) {
-    const u8 bytes[] = {1, 2, 3, 4, 5};
-    FixedMemIFlow flow(bytes, sizeof bytes);
-    u16 units[4] = {};
-    u32 got = 99;
-    flow.read16Many(4, units, got);
-    EXPECT_EQ(got, 2u);
-    EXPECT_EQ(units[1], 0x0403);
-
-    u8 rest[10] = {};
-    flow.read8Many(10, rest, got);
-    EXPECT_EQ(got, 1u);
-    EXPECT_EQ(rest[0], 5);
-    flow.read8Many(10, rest, got);
+    u8 buffer[10] = {};
+    u32 got = 0;
+    flow.read8Many(10, buffer, got); // short, and quiet about it
+    EXPECT_EQ(got, 7u);
+    EXPECT_EQ(buffer[6], 0x07);
+    flow.read8Many(10, buffer, got);
     EXPECT_EQ(got, 0u);
 }
 
@@ -54,26 +40,19 @@ TEST(FixedMemIFlow, EmptyAndMissingBlocks) {
     EXPECT_IO_ERROR(flow.read8(), IOException::EndOfInput, FixedTag);
     EXPECT_TRUE(flow.reset());
     EXPECT_IO_ERROR(flow.read8(), IOException::EndOfInput, FixedTag);
+    EXPECT_TRUE(flow.close());
+    EXPECT_IO_ERROR(flow.read8(), IOException::NotOpen, FixedTag);
 
     FixedMemIFlow none(static_cast<const MemBlock*>(nullptr));
     EXPECT_FALSE(none.isOpen());
     EXPECT_FALSE(none.isAtStart());
-    EXPECT_FALSE(none.reset());
     EXPECT_IO_ERROR(none.read16(), IOException::NotOpen, FixedTag);
-    u32 got = 7;
-    EXPECT_IO_ERROR(none.read32Many(1, nullptr, got), IOException::NotOpen, FixedTag);
-    EXPECT_EQ(got, 0u);
-
-    EXPECT_TRUE(flow.close());
-    EXPECT_FALSE(flow.close());
-    EXPECT_IO_ERROR(flow.read8(), IOException::NotOpen, FixedTag);
 }
 
 TEST(MemOFlow, GrowsToExactlyTheSizeNeeded) {
     MemOFlow flow;
     const MemBlock* block = flow.memBlock();
     EXPECT_EQ(block->capacity, 10u);
-    EXPECT_TRUE(flow.isAtStart());
     for (u8 i = 0; i < 10; ++i) flow.write8(i);
     EXPECT_EQ(block->capacity, 10u);
     flow.write8(10);
@@ -88,23 +67,20 @@ TEST(MemOFlow, GrowsToExactlyTheSizeNeeded) {
     EXPECT_EQ(block->capacity, 24u);
     EXPECT_EQ(block->size, 24u);
     for (u8 i = 0; i < 24; ++i) EXPECT_EQ(block->data[i], i);
-    EXPECT_FALSE(flow.isAtStart());
 }
 
 TEST(MemOFlow, ResetCloseAndBorrowedBlocks) {
     MemOFlow flow;
     flow.write16(0x0201);
-    EXPECT_EQ(flow.memBlock()->data[0], 0x01);
+    EXPECT_FALSE(flow.isAtStart());
     EXPECT_TRUE(flow.reset());
     EXPECT_TRUE(flow.isAtStart());
     EXPECT_EQ(flow.memBlock()->size, 0u);
     EXPECT_TRUE(flow.close());
     EXPECT_EQ(flow.memBlock(), nullptr); // an owned block goes with close
     EXPECT_FALSE(flow.close());
-    EXPECT_FALSE(flow.reset());
-    EXPECT_IO_ERROR(flow.write8(1), IOException::NotOpen, MemTag);
     u32 written = 9;
-    EXPECT_IO_ERROR(flow.write16Many(1, nullptr, written), IOException::NotOpen, MemTag);
+    EXPECT_IO_ERROR(flow.write16Many(1, nullptr, written), IOException::NotOpen, "base/MemOFlow");
     EXPECT_EQ(written, 0u);
 
     MemBlock* block = MemBlock::create(16);
@@ -112,10 +88,8 @@ TEST(MemOFlow, ResetCloseAndBorrowedBlocks) {
         MemOFlow borrowing(block, true);
         borrowing.write32(0x04030201);
         EXPECT_TRUE(borrowing.close());
-        EXPECT_EQ(borrowing.memBlock(), block);
     }
     EXPECT_EQ(block->size, 4u); // the owner still has it, bytes and all
-    EXPECT_EQ(block->capacity, 16u);
     FixedMemIFlow reader(block);
     EXPECT_EQ(reader.read32(), 0x04030201u);
     MemBlock::destroy(block);
