@@ -25,8 +25,4 @@ template <typename T>
 using FlowUnit =
     std::conditional_t<sizeof(T) == 1, u8, std::conditional_t<sizeof(T) == 2, u16, u32>>;
 
-// The string unit of T's width: TString<char> is the 8-bit string.
-template <typename T>
-using StringUnit = std::conditional_t<sizeof(T) == 1, char, FlowUnit<T>>;
-
 } // namespace ZUM
