@@ -53,16 +53,27 @@ void MemOFlow::append(const void* bytes, std::uint64_t count) {
     block->size = static_cast<u32>(size);
 }
 
+// A unit that fits the capacity is stored in place, without the general path.
+template <typename U>
+void MemOFlow::appendUnit(U unit) {
+    if (open && block->capacity - block->size >= sizeof(U)) {
+        std::memcpy(block->data + block->size, &unit, sizeof(U));
+        block->size += sizeof(U);
+    } else {
+        append(&unit, sizeof(U));
+    }
+}
+
 void MemOFlow::write8(u8 unit) {
-    append(&unit, 1);
+    appendUnit(unit);
 }
 
 void MemOFlow::write16(u16 unit) {
-    append(&unit, 2);
+    appendUnit(unit);
 }
 
 void MemOFlow::write32(u32 unit) {
-    append(&unit, 4);
+    appendUnit(unit);
 }
 
 template <typename U>

@@ -34,6 +34,8 @@ public:
 private:
     void append(const void* bytes, std::uint64_t count);
     template <typename U>
+    void appendUnit(U unit);
+    template <typename U>
     void appendUnits(u32 count, const U* units, u32& written);
     void releaseBlock();
 

@@ -79,6 +79,7 @@ TEST(MemOFlow, ResetCloseAndBorrowedBlocks) {
     EXPECT_TRUE(flow.close());
     EXPECT_EQ(flow.memBlock(), nullptr); // an owned block goes with close
     EXPECT_FALSE(flow.close());
+    EXPECT_IO_ERROR(flow.write8(1), IOException::NotOpen, "base/MemOFlow");
     u32 written = 9;
     EXPECT_IO_ERROR(flow.write16Many(1, nullptr, written), IOException::NotOpen, "base/MemOFlow");
     EXPECT_EQ(written, 0u);
