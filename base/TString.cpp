@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "base/StringOFlow.h"
+#include "base/TextWriter.h"
+
 namespace ZUM {
 
 namespace {
@@ -247,19 +250,62 @@ int TString<T>::compare(const T* terminated) const {
     return compareUnits(data(), length(), terminated, terminatedLength(terminated));
 }
 
-
 template <typename T>
-int TString<T>::compareIgnoreCase(const char* terminated) const
-    requires(sizeof(T) == 1)
-{
+int TString<T>::compareIgnoreCase(const char* terminated) const requires(sizeof(T) == 1) {
     return compareBytesIgnoreCase(reinterpret_cast<const char*>(data()), length(), terminated);
 }
 
 template <typename T>
-u32 TString<T>::toUnsigned() const
-    requires(sizeof(T) == 1)
-{
+u32 TString<T>::toUnsigned() const requires(sizeof(T) == 1) {
     return decimalValue(reinterpret_cast<const char*>(data()), length());
+}
+
+template <typename T>
+int TString<T>::formatCount(u32 count, const T* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    int n = vformatCount(count, pattern, args);
+    va_end(args);
+    return n;
+}
+
+template <typename T>
+int TString<T>::format(const T* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    int n = vformat(pattern, args);
+    va_end(args);
+    return n;
+}
+
+template <typename T>
+int TString<T>::formatString(const TStringPtr<T>* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    int n = vformatString(*pattern, args);
+    va_end(args);
+    return n;
+}
+
+template <typename T>
+int TString<T>::vformatCount(u32 count, const T* pattern, va_list args) {
+    return vformatString(TString(pattern, count), args);
+}
+
+template <typename T>
+int TString<T>::vformat(const T* pattern, va_list args) {
+    return vformatString(TString(pattern), args);
+}
+
+// The pattern is copied first: it may be this very string, which is emptied
+// before the text is appended.
+template <typename T>
+int TString<T>::vformatString(const TStringPtr<T>& pattern, va_list args) {
+    const TString ownPattern(pattern);
+    clear();
+    StringOFlow<T> flow(this);
+    TextWriter<T> writer(&flow);
+    return writer.vprintString(ownPattern, args);
 }
 
 template class TStringPtr<char>;

@@ -28,6 +28,21 @@ public:
     // Number of units in the window; the same rule serves every view kind.
     u32 viewLength() const { return end - start; }
 
+    // Equality of the viewed units (symmetric, so C++20 finds no reversed rival).
+    friend bool operator==(const TStringPtr& a, const TStringPtr& b) {
+        const u32 n = a.viewLength();
+        return n == b.viewLength() &&
+               (n == 0 || std::memcmp(a.data(), b.data(), n * sizeof(T)) == 0);
+    }
+    friend bool operator==(const TStringPtr& a, const T* terminated) {
+        const u32 n = a.viewLength();
+        const T* units = a.data();
+        for (u32 i = 0; i < n; ++i) {
+            if (terminated[i] != units[i]) return false; // also stops at the terminator
+        }
+        return terminated[n] == 0;
+    }
+
 protected:
     TString<T>* owner;
     u32 start;
@@ -68,6 +83,16 @@ public:
     u32 length() const override { return this->end - this->start; }
     T* endPointer() const override { return buffer + this->end; }
 
+    // Replace the contents with formatted text (the formatter's pattern language);
+    // they answer the number of units produced.
+    virtual int formatCount(u32 count, const T* pattern, ...);
+    virtual int format(const T* pattern, ...);
+    // The pattern is passed by pointer: va_start needs a non-reference parameter.
+    virtual int formatString(const TStringPtr<T>* pattern, ...);
+    virtual int vformatCount(u32 count, const T* pattern, va_list args);
+    virtual int vformat(const T* pattern, va_list args);
+    virtual int vformatString(const TStringPtr<T>& pattern, va_list args);
+
     void assign(const TStringPtr<T>& view);
     void assign(const T* terminated);
     void assign(const T* units, u32 count);
@@ -96,9 +121,6 @@ public:
     int compare(const T* terminated) const;
     int compareIgnoreCase(const char* terminated) const requires(sizeof(T) == 1);
     u32 toUnsigned() const requires(sizeof(T) == 1);
-
-    bool operator==(const TStringPtr<T>& other) const { return compare(other) == 0; }
-    bool operator==(const T* terminated) const { return compare(terminated) == 0; }
 
     T operator[](u32 index) const { return buffer[this->start + index]; }
     u32 frontGap() const { return this->start; }
