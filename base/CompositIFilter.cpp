@@ -58,6 +58,27 @@ u32 CompositIFilter::read32() {
     return readThrough<u32>();
 }
 
+template <typename U>
+void CompositIFilter::readManyThroughFront(u32 count, U* buffer, u32& got) {
+    got = 0;
+    if (!source) ZUM_THROW_IO(IOException::NoSource);
+    IFlow* front = members.first();
+    (front ? front : source)->readManyAs<U>(count, buffer, got);
+    if (got > 0) atStart = false;
+}
+
+void CompositIFilter::read8Many(u32 count, u8* buffer, u32& got) {
+    readManyThroughFront(count, buffer, got);
+}
+
+void CompositIFilter::read16Many(u32 count, u16* buffer, u32& got) {
+    readManyThroughFront(count, buffer, got);
+}
+
+void CompositIFilter::read32Many(u32 count, u32* buffer, u32& got) {
+    readManyThroughFront(count, buffer, got);
+}
+
 bool CompositIFilter::attach(IFlow* newSource) {
     IFilter::attach(newSource);
     IFilter* back = members.last();

@@ -9,9 +9,9 @@ namespace ZUM {
 // first: the front member is the one read from, the back member reads from the
 // composite's source. The composite owns its members, not its source.
 //
-// close, isOpen, compatibleUnitWidths and the many-unit reads are those of
-// IFilter; the many-unit reads therefore go through the members like every
-// other read. close detaches only the composite's own source.
+// close, isOpen and compatibleUnitWidths are those of IFilter; close detaches
+// only the composite's own source. The many-unit reads go to the front member,
+// whose own many-unit read keeps the meaning of repeated single reads.
 class CompositIFilter : public IFilter {
 public:
     CompositIFilter() = default;
@@ -23,6 +23,9 @@ public:
     u8 read8() override;
     u16 read16() override;
     u32 read32() override;
+    void read8Many(u32 count, u8* buffer, u32& got) override;
+    void read16Many(u32 count, u16* buffer, u32& got) override;
+    void read32Many(u32 count, u32* buffer, u32& got) override;
     bool attach(IFlow* source) override; // the back member's answer; false without members
     int acceptedUnitWidths() const override;
 
@@ -35,6 +38,8 @@ public:
 private:
     template <typename U>
     U readThrough();
+    template <typename U>
+    void readManyThroughFront(u32 count, U* buffer, u32& got);
 
     LinkList<IFilter> members;
 };

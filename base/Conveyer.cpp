@@ -1,8 +1,14 @@
 #include "base/Conveyer.h"
 
+#include <optional>
+
 #include "base/Exception.h"
 
 namespace ZUM {
+
+namespace {
+constexpr u32 BlockBytes = 8192;
+}
 
 void Conveyer::requireBoth() const {
     if (!source) ZUM_THROW_IO(IOException::NoSource);
@@ -11,10 +17,19 @@ void Conveyer::requireBoth() const {
 
 template <typename U>
 void Conveyer::move() {
-    try {
-        for (;;) destination->writeAs<U>(source->readAs<U>());
-    } catch (const IOException& e) {
-        if (e.code != IOException::EndOfInput) throw;
+    U block[BlockBytes / sizeof(U)];
+    for (;;) {
+        u32 got = 0;
+        std::optional<IOException> failure;
+        try {
+            source->readManyAs<U>(BlockBytes / sizeof(U), block, got);
+        } catch (const IOException& e) {
+            failure = e;
+        }
+        u32 written = 0;
+        if (got > 0) destination->writeManyAs<U>(got, block, written);
+        if (failure && failure->code != IOException::EndOfInput) throw *failure;
+        if (failure || got == 0) break;
     }
     destination->flush();
 }

@@ -5,10 +5,12 @@
 
 namespace ZUM {
 
-// Moves every unit of an input flow into an output flow until the input ends,
-// one unit at a time through the flows' own reads and writes. The end of input
-// flushes the destination; any other failure passes on unchanged, unflushed,
-// leaving in the destination what it had received.
+// Moves every unit of an input flow into an output flow until the input ends.
+// Units move in blocks through the flows' many-unit reads and writes, which
+// give what unit-by-unit reads and writes would; reading goes on until a read
+// delivers nothing. The end of input flushes the destination; any other
+// failure passes on unchanged, unflushed, after the units read before it went
+// out, so the destination holds what it would have received unit by unit.
 class Conveyer : public Object {
 public:
     Conveyer(IFlow* source, OFlow* destination) : source(source), destination(destination) {}

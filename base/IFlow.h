@@ -13,8 +13,9 @@ public:
     virtual u16 read16() = 0;
     virtual u32 read32() = 0;
 
-    // Read up to `count` units; `got` says how many arrived. The defaults read
-    // unit by unit and stop quietly at the end of input.
+    // Read up to `count` units; `got` says how many arrived, also when a
+    // failure interrupts the read. The defaults read unit by unit and stop
+    // quietly at the end of input.
     virtual void read8Many(u32 count, u8* buffer, u32& got);
     virtual void read16Many(u32 count, u16* buffer, u32& got);
     virtual void read32Many(u32 count, u32* buffer, u32& got);

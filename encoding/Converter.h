@@ -1,0 +1,200 @@
+#pragma once
+
+#include <algorithm>
+#include <optional>
+#include <type_traits>
+
+#include "base/Exception.h"
+#include "base/PushbackIFilter.h"
+
+namespace ZUM {
+
+// The unit type a push-back stack keeps for output units U: strings and
+// typed filters of bytes use char.
+template <typename U>
+using PendingUnit = std::conditional_t<sizeof(U) == 1, char, U>;
+
+// The frame of every converter filter: it reads units In from its source and
+// delivers units Out. Derived (the converter itself) supplies
+//
+//   Out produce();
+//       the next output unit. It reads input with take(), queues the further
+//       units of the same character with give() (last first), and lets the
+//       source's end of input pass, or turns it into closing output;
+// and may hide keepsPending() to drop a pending unit instead of serving it.
+//
+// Ratio is the most units one produce() call delivers and gives per input
+// unit it takes, counting output of state carried from earlier calls; 0 when
+// there is no such bound, which turns reading ahead off.
+//
+// Base is the push-back filter of the output width, or IFilter for the few
+// converters that keep no pending units (both width masks are then 7 and only
+// unitWidths tells the output width). Pending units are served before the
+// source is read again; reads of another width are those of Base.
+//
+// The many-unit read of width Out gives the same units as repeated single
+// reads, stopping quietly at the end of input, but pulls the input in blocks:
+// never more units than the single reads would have taken, which the ratio
+// bounds, so the source sees the same consumption. A failure of the source
+// during a block is raised when the converter reaches it, after the units read
+// before it.
+template <class Derived, typename In, typename Out, u32 Ratio,
+          class Base = PushbackIFilter<PendingUnit<Out>>>
+class Converter : public Base {
+public:
+    int unitWidths() const override { return widthOf<Out>(); }
+
+    bool reset() override {
+        dropAhead();
+        return Base::reset();
+    }
+    bool attach(IFlow* newSource) override {
+        dropAhead();
+        return Base::attach(newSource);
+    }
+
+    u8 read8() override {
+        if constexpr (sizeof(Out) == 1)
+            return next();
+        else
+            return Base::read8();
+    }
+    u16 read16() override {
+        if constexpr (sizeof(Out) == 2)
+            return next();
+        else
+            return Base::read16();
+    }
+    u32 read32() override {
+        if constexpr (sizeof(Out) == 4)
+            return next();
+        else
+            return Base::read32();
+    }
+    void read8Many(u32 count, u8* buffer, u32& got) override {
+        if constexpr (sizeof(Out) == 1)
+            nextMany(count, buffer, got);
+        else
+            Base::read8Many(count, buffer, got);
+    }
+    void read16Many(u32 count, u16* buffer, u32& got) override {
+        if constexpr (sizeof(Out) == 2)
+            nextMany(count, buffer, got);
+        else
+            Base::read16Many(count, buffer, got);
+    }
+    void read32Many(u32 count, u32* buffer, u32& got) override {
+        if constexpr (sizeof(Out) == 4)
+            nextMany(count, buffer, got);
+        else
+            Base::read32Many(count, buffer, got);
+    }
+
+protected:
+    using Frame = Converter;
+
+    Converter() = default;
+
+    // The next input unit: read ahead first, else one from the source.
+    In take() {
+        if (cursor != limit) {
+            this->atStart = false;
+            return *cursor++;
+        }
+        if (deferred) {
+            const IOException failure = *deferred;
+            deferred.reset();
+            throw failure;
+        }
+        const In unit = this->source->template readAs<In>();
+        this->atStart = false;
+        return unit;
+    }
+
+    // Queues `unit` behind the one produce() returns; units given later come
+    // out first.
+    void give(Out unit) {
+        static_assert(HasPending);
+        this->pushPending(static_cast<PendingUnit<Out>>(unit));
+    }
+
+    bool keepsPending(Out) const { return true; }
+
+    bool popPendingUnit(Out& unit) {
+        if constexpr (HasPending) {
+            PendingUnit<Out> pending;
+            if (!this->popPending(pending)) return false;
+            unit = static_cast<Out>(pending);
+            return true;
+        } else {
+            return false;
+        }
+    }
+
+private:
+    static constexpr bool HasPending = std::is_base_of_v<PushbackIFilter<PendingUnit<Out>>, Base>;
+    static constexpr u32 AheadUnits = 1024;
+    // Below this a block is not worth the extra call.
+    static constexpr u32 MinAhead = 16;
+
+    Derived& self() { return static_cast<Derived&>(*this); }
+
+    Out next() {
+        if (!this->source) ZUM_THROW_IO(IOException::NoSource);
+        Out unit;
+        while (popPendingUnit(unit)) {
+            if (self().keepsPending(unit)) return unit;
+        }
+        return self().produce();
+    }
+
+    void nextMany(u32 count, Out* buffer, u32& got) {
+        got = 0;
+        if (!this->source) ZUM_THROW_IO(IOException::NoSource);
+        try {
+            while (got < count) {
+                Out unit;
+                if (popPendingUnit(unit)) {
+                    if (self().keepsPending(unit)) buffer[got++] = unit;
+                    continue;
+                }
+                readAhead(count - got);
+                unit = self().produce();
+                buffer[got++] = unit;
+            }
+        } catch (const IOException& e) {
+            if (e.code != IOException::EndOfInput) throw;
+        }
+    }
+
+    // Fills the read-ahead block when it is empty, with no more units than
+    // `wanted` outputs need at least. Not at start, where a converter may
+    // deliver a mark that takes no input.
+    void readAhead(u32 wanted) {
+        if constexpr (Ratio > 0) {
+            if (cursor != limit || deferred || this->atStart) return;
+            const u32 units = std::min(wanted / Ratio, AheadUnits);
+            if (units < MinAhead) return;
+            u32 n = 0;
+            try {
+                this->source->template readManyAs<In>(units, ahead, n);
+            } catch (const IOException& e) {
+                deferred = e;
+            }
+            cursor = ahead;
+            limit = ahead + n;
+        }
+    }
+
+    void dropAhead() {
+        cursor = limit = ahead;
+        deferred.reset();
+    }
+
+    In ahead[Ratio > 0 ? AheadUnits : 1];
+    const In* cursor = ahead;
+    const In* limit = ahead;
+    std::optional<IOException> deferred;
+};
+
+} // namespace ZUM

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/CompositIFilter.h"
+#include "base/TString.h"
+#include "encoding/CenDictionary.h"
+#include "encoding/IFilterDictionary.h"
+
+// The encoding registry: encoding names to ids, and pairs of ids to converter
+// chains. Its two dictionaries are built when the library starts (module slot
+// 3) and deleted when it stops; before the start and after the stop every
+// lookup finds nothing.
+namespace ZUM {
+
+// Encoding ids the library itself names.
+enum EncodingId : int {
+    UnknownEncoding = 0,
+    UsAscii = 1,
+    Utf8 = 7,
+    Utf8N = 8,
+    Utf16 = 9,
+    Utf16N = 10,
+};
+
+// The process-wide dictionaries; null while the library is not started.
+const CenDictionary* cenDictionary();
+const IFilterDictionary* iFilterDictionary();
+
+// The id of an encoding name, any ASCII letter in either case; 0 when unknown.
+int encodingIdOf(const char* name);
+
+// A new, unattached chain from `fromId` to `toId` (the caller owns it), or
+// null when there is no route. Equal ids give one pass-through member.
+CompositIFilter* createFilterChain(int fromId, int toId);
+
+// Converts the bytes of `source` (a null source is an empty, closed input)
+// into the 16-bit units of `result`, which is emptied first. False when there
+// is no route or the conversion fails; `result` then keeps what was made.
+bool convertToUtf16String(int fromId, int toId, const TStringPtr<char>* source,
+                          TString<u16>& result);
+
+// The same from 16-bit units to bytes.
+bool convertFromUtf16String(int fromId, int toId, const TStringPtr<u16>* source,
+                            TString<char>& result);
+
+} // namespace ZUM

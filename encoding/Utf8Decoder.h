@@ -1,0 +1,54 @@
+#pragma once
+
+#include "encoding/Converter.h"
+#include "encoding/Surrogates.h"
+
+namespace ZUM {
+
+// UTF-8 to 16-bit units. Continuation bytes are not checked: their top two
+// bits are ignored, a stray one is taken as a lead byte by its bits, and
+// overlong forms give their value. End of input inside a sequence drops it.
+//
+// With Pairs (UTF-16) a four-byte sequence up to U+10FFFF becomes a surrogate
+// pair and any other is dropped, and U+FEFF is dropped while the read began at
+// start. Without (UCS-2) a four-byte sequence gives 0 and there are no pending
+// units, so the converter is a plain IFilter.
+template <bool Pairs>
+class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
+                                     std::conditional_t<Pairs, PushbackIFilter<u16>, IFilter>> {
+    friend typename Utf8Decoder::Frame;
+
+    u16 produce() {
+        const bool first = this->atStart;
+        for (;;) {
+            const u8 lead = this->take();
+            if (lead < 0x80) return lead;
+            if (!(lead & 0x20)) return static_cast<u16>(withTrails(lead & 0x1F, 1));
+            if (!(lead & 0x10)) {
+                const u16 unit = static_cast<u16>(withTrails(lead & 0x0F, 2));
+                if (Pairs && first && unit == 0xFEFF) continue;
+                return unit;
+            }
+            const u32 codePoint = withTrails(lead & 0x07, 3);
+            if constexpr (!Pairs) {
+                return 0;
+            } else if (codePoint >= 0x10000 && codePoint <= 0x10FFFF) {
+                this->give(Surrogates::lowOf(codePoint));
+                return Surrogates::highOf(codePoint);
+            }
+        }
+    }
+
+    // `bits` followed by the six low bits of each of the next `count` bytes.
+    u32 withTrails(u32 bits, int count) {
+        for (int i = 0; i < count; ++i) bits = bits << 6 | (this->take() & 0x3F);
+        return bits;
+    }
+
+    bool keepsPending(u16 unit) const { return !(Pairs && this->atStart && unit == 0xFEFF); }
+};
+
+using FromUtf8ToUtf16N = Utf8Decoder<true>;
+using FromUtf8NToUcs2 = Utf8Decoder<false>;
+
+} // namespace ZUM
