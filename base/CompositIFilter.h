@@ -35,6 +35,9 @@ public:
     // Deletes every member.
     virtual void clear();
 
+    // The members, front (outermost) first.
+    const LinkList<IFilter>& filters() const { return members; }
+
 private:
     template <typename U>
     U readThrough();

@@ -54,11 +54,40 @@ std::vector<Difference> differences(const CodeTable& table, const Reference& gli
     return found;
 }
 
+std::vector<Difference> differences(const Reference& ours, const Reference& glibc,
+                                    const std::vector<u16>& codes) {
+    std::vector<Difference> found;
+    for (const u16 code : codes) {
+        const u16 mine = ours(code), theirs = glibc(code);
+        if (mine != theirs) found.push_back({code, mine, theirs});
+    }
+    return found;
+}
+
 int mappedCount(const CodeTable& table) {
     int count = 0;
     for (unsigned code = 0; code <= 0xFFFF; ++code)
         count += table.lookup(code) != CodeTable::Unmapped;
     return count;
+}
+
+std::optional<std::string> glibcConvert(const char* to, const char* from, const std::string& text) {
+    const iconv_t opened = iconv_open(to, from);
+    if (opened == reinterpret_cast<iconv_t>(-1)) {
+        throw std::runtime_error(std::string("iconv has no ") + from + " to " + to);
+    }
+    const std::unique_ptr<void, int (*)(iconv_t)> descriptor(opened, iconv_close);
+    std::string output(text.size() * 8 + 16, '\0');
+    char* in = const_cast<char*>(text.data());
+    size_t inLeft = text.size();
+    char* out = output.data();
+    size_t outLeft = output.size();
+    if (iconv(opened, &in, &inLeft, &out, &outLeft) == size_t(-1) ||
+        iconv(opened, nullptr, nullptr, &out, &outLeft) == size_t(-1)) {
+        return std::nullopt;
+    }
+    output.resize(output.size() - outLeft);
+    return output;
 }
 
 } // namespace ZUM::test

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "encoding/CodeTable.h"
@@ -37,6 +39,13 @@ std::ostream& operator<<(std::ostream& out, const Difference& difference);
 std::vector<Difference> differences(const CodeTable& table, const Reference& glibc,
                                     unsigned last = 0xFFFF);
 
+// The differences of two references over `codes`.
+std::vector<Difference> differences(const Reference& ours, const Reference& glibc,
+                                    const std::vector<u16>& codes);
+
 int mappedCount(const CodeTable& table);
+
+// glibc converting a whole text from `from` to `to`; nothing when it fails.
+std::optional<std::string> glibcConvert(const char* to, const char* from, const std::string& text);
 
 } // namespace ZUM::test

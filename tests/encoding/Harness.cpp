@@ -1,0 +1,147 @@
+#include "tests/encoding/Harness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "base/Conveyer.h"
+#include "base/Exception.h"
+#include "base/FixedMemIFlow.h"
+#include "base/MemOFlow.h"
+#include "encoding/EncodingRegistry.h"
+
+namespace ZUM::test {
+
+namespace {
+
+// The input units laid out in native order, for a FixedMemIFlow.
+std::string layOut(const Units& input, int width) {
+    const int size = width == Width8 ? 1 : width == Width16 ? 2 : 4;
+    std::string bytes(input.size() * size, '\0');
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        const u32 unit = input[i];
+        std::memcpy(&bytes[i * size], reinterpret_cast<const char*>(&unit), size);
+    }
+    return bytes;
+}
+
+template <typename U>
+Units readAll(IFilter& filter, u32 block) {
+    Units output;
+    try {
+        if (block == 0) {
+            for (;;) output.push_back(filter.readAs<U>());
+        }
+        std::vector<U> buffer(block);
+        for (;;) {
+            u32 got = 0;
+            filter.readManyAs<U>(block, buffer.data(), got);
+            output.insert(output.end(), buffer.begin(), buffer.begin() + got);
+            if (got == 0) break;
+        }
+    } catch (const IOException& e) {
+        if (e.code != IOException::EndOfInput) {
+            ADD_FAILURE() << "IOException " << e.code << " from " << e.file << ":" << e.line;
+        }
+    }
+    return output;
+}
+
+Units run(IFilter& filter, const Units& input, int inWidth, u32 block) {
+    const std::string bytes = layOut(input, inWidth);
+    FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
+    filter.attach(&source);
+    filter.reset(); // a fresh stream: no shift state left from the last run
+    const int width = filter.unitWidths();
+    Units output = width == Width8    ? readAll<u8>(filter, block)
+                   : width == Width16 ? readAll<u16>(filter, block)
+                                      : readAll<u32>(filter, block);
+    filter.attach(nullptr);
+    return output;
+}
+
+} // namespace
+
+Units bytesOf(const std::string& bytes) {
+    return Units(reinterpret_cast<const u8*>(bytes.data()),
+                 reinterpret_cast<const u8*>(bytes.data()) + bytes.size());
+}
+
+std::string stringOf(const Units& bytes) {
+    std::string text;
+    for (u32 byte : bytes) text.push_back(static_cast<char>(byte));
+    return text;
+}
+
+Units drain(IFilter& filter, const Units& input, int inWidth) {
+    return run(filter, input, inWidth, 0);
+}
+
+Units drainInBlocks(IFilter& filter, const Units& input, int inWidth, u32 block) {
+    return run(filter, input, inWidth, block);
+}
+
+Units convertEveryWay(IFilter& filter, const Units& input, int inWidth) {
+    const Units single = drain(filter, input, inWidth);
+    EXPECT_EQ(drainInBlocks(filter, input, inWidth, 3), single) << "blocks of 3";
+    EXPECT_EQ(drainInBlocks(filter, input, inWidth, 4096), single) << "blocks of 4096";
+    return single;
+}
+
+Reference referenceOf(std::shared_ptr<IFilter> converter, int inWidth) {
+    return [converter, inWidth](u16 code) {
+        const Units input = inWidth != Width8 ? Units{code}
+                            : code > 0xFF    ? Units{u32(code >> 8), u32(code & 0xFF)}
+                                             : Units{code};
+        const Units output = drain(*converter, input, inWidth);
+        if (converter->unitWidths() != Width8) {
+            return output.size() == 1 ? static_cast<u16>(output[0]) : CodeTable::Unmapped;
+        }
+        std::string bytes = stringOf(output);
+        if (bytes.starts_with('\x1B') && bytes.ends_with("\x1B(B")) {
+            bytes = bytes.substr(3, bytes.size() - 6);
+        }
+        if (bytes.empty() || bytes.size() > 2) return CodeTable::Unmapped;
+        return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0]) : u8(bytes[0]) << 8 | u8(bytes[1]));
+    };
+}
+
+std::string convertChain(int from, int to, const std::string& input) {
+    std::unique_ptr<CompositIFilter> chain(createFilterChain(from, to));
+    if (!chain) {
+        ADD_FAILURE() << "no chain " << from << "->" << to;
+        return {};
+    }
+    FixedMemIFlow source(input.data(), static_cast<u32>(input.size()));
+    MemOFlow destination;
+    chain->attach(&source);
+    try {
+        Conveyer{chain.get(), &destination}.pump();
+    } catch (const IOException& e) {
+        ADD_FAILURE() << from << "->" << to << ": IOException " << e.code << " from " << e.file;
+    }
+    const MemBlock* block = destination.memBlock();
+    return std::string(reinterpret_cast<const char*>(block->data), block->size);
+}
+
+Units unitsOf(const std::u16string& text) {
+    return Units(text.begin(), text.end());
+}
+
+std::u16string textOf(const Units& units) {
+    std::u16string text;
+    for (u32 unit : units) text.push_back(static_cast<char16_t>(unit));
+    return text;
+}
+
+std::string utf16Bytes(const std::u16string& text) {
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+std::u16string utf16Text(const std::string& bytes) {
+    std::u16string text(bytes.size() / 2, u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * 2);
+    return text;
+}
+
+} // namespace ZUM::test

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/IFilter.h"
+#include "tests/encoding/GlibcIconv.h"
+
+// Running converters and chains over test input.
+namespace ZUM::test {
+
+using Units = std::vector<u32>;
+
+// A byte string as units, and back.
+Units bytesOf(const std::string& bytes);
+std::string stringOf(const Units& bytes);
+
+// Every unit `filter` delivers over `input` (units of `inWidth`), read one at
+// a time until the end of input. Any other failure fails the test.
+Units drain(IFilter& filter, const Units& input, int inWidth);
+
+// The same through the many-unit read in blocks of `block` units.
+Units drainInBlocks(IFilter& filter, const Units& input, int inWidth, u32 block);
+
+// What a converter of class C delivers over `input`, after checking that the
+// many-unit read in small and large blocks delivers the same.
+template <class C>
+Units convert(const Units& input, int inWidth);
+
+// The output of `filter` when asked for the same units in every way:
+// single reads, small blocks, large blocks.
+Units convertEveryWay(IFilter& filter, const Units& input, int inWidth);
+
+template <class C>
+Units convert(const Units& input, int inWidth) {
+    C converter;
+    return convertEveryWay(converter, input, inWidth);
+}
+
+// A converter of class C as a code-to-code reference: `code` goes in as one
+// unit of `inWidth`, or for bytes as one byte below 0x100 and two (first high)
+// above; the output as one unit, or one or two bytes, with an ISO-2022
+// designation around it dropped. Unmapped for no output or a longer one.
+template <class C>
+Reference referenceOf(int inWidth);
+
+Reference referenceOf(std::shared_ptr<IFilter> converter, int inWidth);
+
+template <class C>
+Reference referenceOf(int inWidth) {
+    return referenceOf(std::make_shared<C>(), inWidth);
+}
+
+// The bytes of the chain from `from` to `to` over `input` (native order for
+// 16- and 32-bit forms), pumped by the conveyer. Fails the test when there is
+// no chain or the pump throws.
+std::string convertChain(int from, int to, const std::string& input);
+
+// UTF-16 text as units, and back.
+Units unitsOf(const std::u16string& text);
+std::u16string textOf(const Units& units);
+
+// UTF-16 text as the native-order bytes of its units, and back.
+std::string utf16Bytes(const std::u16string& text);
+std::u16string utf16Text(const std::string& bytes);
+
+} // namespace ZUM::test

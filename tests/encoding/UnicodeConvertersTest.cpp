@@ -1,0 +1,175 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "base/FixedMemIFlow.h"
+#include "encoding/MarkDirectedReader.h"
+#include "encoding/MarkEmitter.h"
+#include "encoding/MarkRemover.h"
+#include "encoding/SurrogateCombiner.h"
+#include "encoding/SurrogateSplitter.h"
+#include "encoding/SwappingConverter.h"
+#include "encoding/UnitRangeConverter.h"
+#include "encoding/Utf8Decoder.h"
+#include "encoding/Utf8Encoder.h"
+#include "tests/encoding/GlibcIconv.h"
+#include "tests/encoding/Harness.h"
+
+using namespace ZUM;
+using namespace ZUM::test;
+
+namespace {
+
+// Every code point from U+0001 up to `last`, surrogates left out, as UTF-16.
+std::u16string everyCodePoint(char32_t last = 0x10FFFF) {
+    std::u16string text;
+    for (char32_t c = 1; c <= last; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        if (c < 0x10000) {
+            text.push_back(static_cast<char16_t>(c));
+        } else {
+            text.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(Utf8Encoding, MarkPairsAndBrokenSurrogates) {
+    EXPECT_EQ(convert<FromUtf16NToUtf8>({}, Width16), bytesOf("\xEF\xBB\xBF"));
+    EXPECT_EQ(convert<FromUtf16NToUtf8>({0x41}, Width16), bytesOf("\xEF\xBB\xBF" "A"));
+    EXPECT_EQ(convert<FromUtf16NToUtf8N>({0xD83D, 0xDE00}, Width16), bytesOf("\xF0\x9F\x98\x80"));
+    // A high surrogate takes the unit after it down with it.
+    EXPECT_EQ(convert<FromUtf16NToUtf8N>({0xD83D, 0x41, 0x42}, Width16), bytesOf("B"));
+    EXPECT_EQ(convert<FromUtf16NToUtf8N>({0x41, 0xD83D}, Width16), bytesOf("A"));
+    EXPECT_EQ(convert<FromUtf16NToUtf8N>({0xDE00}, Width16), bytesOf("\xED\xB8\x80"));
+    // UCS-2 knows no pairs: each surrogate is a character of its own.
+    EXPECT_EQ(convert<FromUcs2ToUtf8N>({0xD83D, 0xDE00}, Width16),
+              bytesOf("\xED\xA0\xBD\xED\xB8\x80"));
+}
+
+TEST(Utf8Decoding, MarksRangesAndTruncation) {
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xEF\xBB\xBF" "A"), Width8), Units{0x41});
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("A\xEF\xBB\xBF"), Width8), (Units{0x41, 0xFEFF}));
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF4\x90\x80\x80" "A"), Width8), Units{0x41});
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF0\x9F\x98\x80"), Width8),
+              (Units{0xD83D, 0xDE00}));
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xC1\x81"), Width8), Units{0x41}); // overlong
+    // End of input inside a sequence drops it.
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("A\xE3\x81"), Width8), Units{0x41});
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF0\x9F\x98"), Width8), Units{});
+
+    EXPECT_EQ(convert<FromUtf8NToUcs2>(bytesOf("\xF0\x9F\x98\x80" "A"), Width8), (Units{0, 0x41}));
+    EXPECT_EQ(convert<FromUtf8NToUcs2>(bytesOf("\xEF\xBB\xBF"), Width8), Units{0xFEFF});
+    FromUtf8NToUcs2 plain;
+    EXPECT_EQ(plain.unitWidths(), Width16);
+    EXPECT_EQ(plain.acceptedUnitWidths(), WidthAny);
+}
+
+TEST(Utf8AgainstGlibc, EveryCodePoint) {
+    const std::u16string text = everyCodePoint();
+    const std::optional<std::string> utf8 = glibcConvert("UTF-8", "UTF-16LE", utf16Bytes(text));
+    ASSERT_TRUE(utf8);
+    EXPECT_EQ(stringOf(convert<FromUtf16NToUtf8N>(unitsOf(text), Width16)), *utf8);
+    EXPECT_EQ(textOf(convert<FromUtf8ToUtf16N>(bytesOf(*utf8), Width8)), text);
+
+    const std::u16string bmp = everyCodePoint(0xFFFF);
+    const std::optional<std::string> bmpUtf8 = glibcConvert("UTF-8", "UCS-2LE", utf16Bytes(bmp));
+    ASSERT_TRUE(bmpUtf8);
+    EXPECT_EQ(stringOf(convert<FromUcs2ToUtf8N>(unitsOf(bmp), Width16)), *bmpUtf8);
+    EXPECT_EQ(textOf(convert<FromUtf8NToUcs2>(bytesOf(*bmpUtf8), Width8)), bmp);
+}
+
+// Each fixed-width form both ways through the registry's routes from and to
+// UTF-16N, against glibc writing the same text.
+TEST(UnicodeFormsAgainstGlibc, EveryCodePointThroughTheRoutes) {
+    const std::string all = utf16Bytes(everyCodePoint());
+    const std::string bmp = utf16Bytes(everyCodePoint(0xFFFF));
+    const std::string mark16le = "\xFF\xFE", mark16be = "\xFE\xFF";
+    const std::string mark32le("\xFF\xFE\0\0", 4), mark32be("\0\0\xFE\xFF", 4);
+    struct Form {
+        int id;
+        const char* glibcName;
+        std::string mark; // written before glibc's text
+        bool bmpOnly = false;
+    };
+    const Form forms[] = {
+        {2, "UCS-2LE", "", true},     {3, "UCS-2BE", "", true},  {4, "UCS-4LE", ""},
+        {5, "UCS-4BE", ""},           {9, "UTF-16", ""},         {11, "UTF-32", ""},
+        {12, "UTF-32LE", ""},         {13, "UTF-16BE", ""},      {14, "UTF-16LE", ""},
+        {15, "UTF-16BE", mark16be},   {16, "UTF-16LE", mark16le}, {17, "UTF-32BE", ""},
+        {18, "UTF-32LE", ""},         {19, "UTF-32BE", mark32be}, {20, "UTF-32LE", mark32le},
+    };
+    for (const Form& form : forms) {
+        const std::string& text = form.bmpOnly ? bmp : all;
+        const std::optional<std::string> written = glibcConvert(form.glibcName, "UTF-16LE", text);
+        ASSERT_TRUE(written) << form.glibcName;
+        const std::string expected = form.mark + *written;
+        EXPECT_TRUE(convertChain(10, form.id, text) == expected) << "10->" << form.id;
+        EXPECT_TRUE(convertChain(form.id, 10, expected) == text) << form.id << "->10";
+    }
+}
+
+TEST(ByteOrderMarks, EmittedOnEveryStartRemovedOnce) {
+    EXPECT_EQ(convert<FromUtf16NToUtf16>({}, Width16), Units{0xFEFF});
+    EXPECT_EQ(convert<FromUtf16BeToUtf16BeBom>({0x4100}, Width16), (Units{0xFFFE, 0x4100}));
+    EXPECT_EQ(convert<FromUtf32BeToUtf32BeBom>({}, Width32), Units{0xFFFE0000});
+    EXPECT_EQ(convert<FromUtf32NToUtf32>({0x41}, Width32), (Units{0xFEFF, 0x41}));
+
+    EXPECT_EQ(convert<FromUtf16LeToUtf16N>({0xFEFF, 0xFEFF, 0x41}, Width16), (Units{0xFEFF, 0x41}));
+    EXPECT_EQ(convert<FromUtf16BeBomToUtf16Be>({0xFFFE, 0x4100}, Width16), Units{0x4100});
+    EXPECT_EQ(convert<FromUtf32BeBomToUtf32Be>({0xFFFE0000}, Width32), Units{});
+    EXPECT_EQ(convert<FromUtf16BeToUtf16N>({0xFFFE, 0x4100, 0xFFFE}, Width16),
+              (Units{0x0041, 0xFEFF}));
+    // The UTF-8 mark goes only whole; a part of it stays, in order.
+    const std::pair<const char*, const char*> utf8[] = {
+        {"\xEF\xBB\xBF" "A", "A"},   {"\xEF\xBB" "A", "\xEF\xBB" "A"}, {"\xEF" "A", "\xEF" "A"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}, {"A\xEF\xBB\xBF", "A\xEF\xBB\xBF"},
+    };
+    for (const auto& [input, output] : utf8) {
+        EXPECT_EQ(convert<FromUtf8ToUtf8N>(bytesOf(input), Width8), bytesOf(output)) << input;
+    }
+    EXPECT_EQ(convert<FromUtf8NToUtf8>(bytesOf("A"), Width8), bytesOf("\xEF\xBB\xBF" "A"));
+}
+
+TEST(ByteOrderMarks, MarkDirectedReadersDecideEachStreamAfresh) {
+    EXPECT_EQ(convert<FromUtf16ToUtf16N>({0xFFFE, 0x4100}, Width16), Units{0x41});
+    EXPECT_EQ(convert<FromUtf16ToUtf16N>({0xFEFF, 0x4100}, Width16), Units{0x4100});
+    EXPECT_EQ(convert<FromUtf16ToUtf16N>({0x41}, Width16), Units{0x41});
+    EXPECT_EQ(convert<FromUtf32ToUtf32N>({0xFFFE0000, 0x41000000}, Width32), Units{0x41});
+
+    // A big-endian stream, then an unmarked one on the same reader: native.
+    FromUtf16ToUtf16N reader;
+    EXPECT_EQ(drain(reader, {0xFFFE, 0x4100}, Width16), Units{0x41});
+    EXPECT_EQ(drain(reader, {0x4100}, Width16), Units{0x4100});
+}
+
+TEST(FixedWidthForms, RangesSurrogatesAndWidths) {
+    EXPECT_EQ(convert<FromUcs4ToUsAscii>({0x41, 0xE9, 0x42}, Width32), (Units{0x41, 0x42}));
+    EXPECT_EQ(convert<FromUsAsciiToUcs2>({0x41, 0xE9}, Width8), (Units{0x41, 0xE9}));
+    EXPECT_EQ(convert<FromUcs4ToUcs2>({0x41, 0x1F600, 0xFFFF}, Width32), (Units{0x41, 0xFFFF}));
+    EXPECT_EQ(convert<FromUcs4ToUtf32N>({0x10FFFF, 0x110000}, Width32), Units{0x10FFFF});
+    EXPECT_EQ(convert<FromUcs2ToUcs2Be>({0x1234}, Width16), Units{0x3412});
+    EXPECT_EQ(convert<FromUcs4BeToUcs4>({0x78563412}, Width32), Units{0x12345678});
+
+    EXPECT_EQ(convert<FromUtf16NToUtf32N>({0xD83D, 0xDE00, 0xDC00, 0xD800, 0x41, 0x42}, Width16),
+              (Units{0x1F600, 0xDC00, 0x42}));
+    EXPECT_EQ(convert<FromUtf16NToUtf32N>({0x41, 0xD83D}, Width16), Units{0x41});
+    EXPECT_EQ(convert<FromUtf32NToUtf16N>({0x1F600, 0x110000, 0xFEFF}, Width32),
+              (Units{0xD83D, 0xDE00, 0xFEFF}));
+    EXPECT_EQ(convert<FromUcs4ToUtf16N>({0xFEFF, 0x41, 0xFEFF}, Width32), (Units{0x41, 0xFEFF}));
+
+    // The width changers without pending units deliver their own width and
+    // pass the others through from their source.
+    const u8 bytes[] = {0x41, 0x42};
+    FixedMemIFlow source(bytes, 2);
+    FromUsAsciiToUcs4 widen;
+    widen.attach(&source);
+    EXPECT_EQ(widen.unitWidths(), Width32);
+    EXPECT_EQ(widen.acceptedUnitWidths(), WidthAny);
+    EXPECT_EQ(widen.read32(), 0x41u);
+    EXPECT_EQ(widen.read8(), 0x42);
+    FromUcs2ToUcs4 typed;
+    EXPECT_EQ(typed.acceptedUnitWidths(), Width32);
+}
