@@ -91,8 +91,8 @@ Units convertEveryWay(IFilter& filter, const Units& input, int inWidth) {
 Reference referenceOf(std::shared_ptr<IFilter> converter, int inWidth) {
     return [converter, inWidth](u16 code) {
         const Units input = inWidth != Width8 ? Units{code}
-                            : code > 0xFF    ? Units{u32(code >> 8), u32(code & 0xFF)}
-                                             : Units{code};
+                            : code > 0xFF     ? Units{u32(code >> 8), u32(code & 0xFF)}
+                                              : Units{code};
         const Units output = drain(*converter, input, inWidth);
         if (converter->unitWidths() != Width8) {
             return output.size() == 1 ? static_cast<u16>(output[0]) : CodeTable::Unmapped;
@@ -102,7 +102,8 @@ Reference referenceOf(std::shared_ptr<IFilter> converter, int inWidth) {
             bytes = bytes.substr(3, bytes.size() - 6);
         }
         if (bytes.empty() || bytes.size() > 2) return CodeTable::Unmapped;
-        return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0]) : u8(bytes[0]) << 8 | u8(bytes[1]));
+        return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0])
+                                                  : u8(bytes[0]) << 8 | u8(bytes[1]));
     };
 }
 

@@ -49,7 +49,8 @@ bool isNotKatakana(u8 byte) {
 std::vector<u16> eucCodes() {
     std::vector<u16> codes;
     for (unsigned byte = 0; byte < 0x80; ++byte) codes.push_back(static_cast<u16>(byte));
-    for (unsigned kana = 0xA1; kana <= 0xDF; ++kana) codes.push_back(static_cast<u16>(0x8E00 | kana));
+    for (unsigned kana = 0xA1; kana <= 0xDF; ++kana)
+        codes.push_back(static_cast<u16>(0x8E00 | kana));
     for (unsigned first = 0xA1; first <= 0xFE; ++first) {
         for (unsigned second = 0xA1; second <= 0xFE; ++second) {
             codes.push_back(static_cast<u16>(first << 8 | second));
@@ -80,13 +81,21 @@ TEST(ShiftJis, JisRomanReadingAndRowsOutsideTheTable) {
     EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("\x87\x40"), Width8), Units{0xFFFF});
     EXPECT_EQ(convert<FromCp932ToUcs2>(bytesOf("\x87\x40"), Width8), Units{0x2460});
     // Shift_JIS skips high bytes that start nothing; CP932 pairs them.
-    EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("\x80\xA0\xFF" "A"), Width8), Units{0x41});
-    EXPECT_EQ(convert<FromCp932ToUcs2>(bytesOf("\xF0\x40" "A"), Width8), (Units{0xFFFF, 0x41}));
-    EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("\x01\x7F\xB1"), Width8), (Units{0x01, 0x7F, 0xFF71}));
+    EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("\x80\xA0\xFF"
+                                              "A"),
+                                      Width8),
+              Units{0x41});
+    EXPECT_EQ(convert<FromCp932ToUcs2>(bytesOf("\xF0\x40"
+                                               "A"),
+                                       Width8),
+              (Units{0xFFFF, 0x41}));
+    EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("\x01\x7F\xB1"), Width8),
+              (Units{0x01, 0x7F, 0xFF71}));
     // End of input after a lead byte drops it.
     EXPECT_EQ(convert<FromSjisToUcs2>(bytesOf("A\x82"), Width8), Units{0x41});
 
-    EXPECT_EQ(convert<FromUcs2ToSjis>({0x5C, 0x7E, 0xA5, 0x09}, Width16), bytesOf("\x81\x5F\x5C\x09"));
+    EXPECT_EQ(convert<FromUcs2ToSjis>({0x5C, 0x7E, 0xA5, 0x09}, Width16),
+              bytesOf("\x81\x5F\x5C\x09"));
     EXPECT_EQ(convert<FromUcs2ToCp932>({0x5C, 0x7E, 0x2160}, Width16), bytesOf("\x5C\x7E\xFA\x4A"));
 }
 
@@ -116,7 +125,8 @@ TEST(Cp932AgainstGlibc, EveryCode) {
     EXPECT_EQ(std::erase_if(decoding, userDefined), 1880u);
     EXPECT_THAT(decoding, ::testing::IsEmpty());
 
-    auto encoding = differences(referenceOf<FromUcs2ToCp932>(Width16), glibcEncoder("CP932"), bmp());
+    auto encoding =
+        differences(referenceOf<FromUcs2ToCp932>(Width16), glibcEncoder("CP932"), bmp());
     EXPECT_EQ(std::erase_if(encoding, userDefined), 1880u);
     // Of codes sharing a character glibc writes the lowest, we the highest.
     const auto lowerTwin = [decode = referenceOf<FromCp932ToUcs2>(Width8)](const Difference& d) {
@@ -135,10 +145,16 @@ TEST(Cp932AgainstGlibc, EveryCode) {
 }
 
 TEST(EucJp, ArithmeticWithShiftJis) {
-    EXPECT_EQ(stringOf(convert<FromSjisToEucJp>(bytesOf("\x82\xA0\x81\x40" "A\xB1"), Width8)),
-              "\xA4\xA2\xA1\xA1" "A\x8E\xB1");
-    EXPECT_EQ(stringOf(convert<FromEucJpToSjis>(bytesOf("\xA4\xA2\x8E\xB1\x8F\xB0\xA1" "A"), Width8)),
-              "\x82\xA0\xB1" "A");
+    EXPECT_EQ(stringOf(convert<FromSjisToEucJp>(bytesOf("\x82\xA0\x81\x40"
+                                                        "A\xB1"),
+                                                Width8)),
+              "\xA4\xA2\xA1\xA1"
+              "A\x8E\xB1");
+    EXPECT_EQ(stringOf(convert<FromEucJpToSjis>(bytesOf("\xA4\xA2\x8E\xB1\x8F\xB0\xA1"
+                                                        "A"),
+                                                Width8)),
+              "\x82\xA0\xB1"
+              "A");
     EXPECT_EQ(stringOf(convert<FromEucJpToSjis>(bytesOf("\x80\xA0\xFF"), Width8)),
               std::string(3, '\0'));
     EXPECT_EQ(stringOf(convert<FromEucJpToSjis>(bytesOf("A\xA4"), Width8)), "A");
@@ -164,26 +180,35 @@ TEST(EucJpAgainstGlibc, EveryCode) {
 }
 
 TEST(Iso2022Jp, DesignatesOnlyWhenTheSetChanges) {
-    EXPECT_EQ(sjisToIso2022Jp("A\x82\xA0" "A"), "A\x1B$B\x24\x22\x1B(BA");
+    EXPECT_EQ(sjisToIso2022Jp("A\x82\xA0"
+                              "A"),
+              "A\x1B$B\x24\x22\x1B(BA");
     EXPECT_EQ(sjisToIso2022Jp("\x82\xA0"), "\x1B$B\x24\x22\x1B(B");
     EXPECT_EQ(sjisToIso2022Jp("\x82\xA0\x82\xA2"), "\x1B$B\x24\x22\x24\x24\x1B(B");
     // Katakana cannot be written; a lead without a trail gives 0; end of
     // input inside a character still returns to ASCII.
     EXPECT_EQ(sjisToIso2022Jp("\xB1\x82 "), std::string("\0", 1));
     EXPECT_EQ(sjisToIso2022Jp("\x82\xA0\x82"), "\x1B$B\x24\x22\x1B(B");
-    EXPECT_EQ(stringOf(convert<FromEucJpToIso2022Jp>(bytesOf("\xA4\xA2\x8E\xB1\x8F\xB0\xA1" "A"), Width8)),
+    EXPECT_EQ(stringOf(convert<FromEucJpToIso2022Jp>(bytesOf("\xA4\xA2\x8E\xB1\x8F\xB0\xA1"
+                                                             "A"),
+                                                     Width8)),
               "\x1B$B\x24\x22\x1B(BA");
     EXPECT_EQ(stringOf(convert<FromUcs2ToIso2022Jp>({0xA5}, Width16)), "\x1B(J\x5C\x1B(B");
     EXPECT_EQ(stringOf(convert<FromUcs2ToIso2022Jp>({0xA5, 0x203E, 0x3042, 0x41, 0xFF71}, Width16)),
               "\x1B(J\x5C\x7E\x1B$B\x24\x22\x1B(BA");
 
-    const std::string stream = "\x1B$B\x24\x22\x1B(B" "A\x1B(J\x5C\x1B$@\x30\x21";
-    EXPECT_EQ(stringOf(convert<FromIso2022JpToEucJp>(bytesOf(stream), Width8)),
-              "\xA4\xA2" "A\x5C\xB0\xA1");
-    EXPECT_EQ(stringOf(convert<FromIso2022JpToSjis>(bytesOf(stream), Width8)),
-              "\x82\xA0" "A\x5C\x88\x9F");
+    const std::string stream = "\x1B$B\x24\x22\x1B(B"
+                               "A\x1B(J\x5C\x1B$@\x30\x21";
+    EXPECT_EQ(stringOf(convert<FromIso2022JpToEucJp>(bytesOf(stream), Width8)), "\xA4\xA2"
+                                                                                "A\x5C\xB0\xA1");
+    EXPECT_EQ(stringOf(convert<FromIso2022JpToSjis>(bytesOf(stream), Width8)), "\x82\xA0"
+                                                                               "A\x5C\x88\x9F");
     // An unknown sequence is read and ignored.
-    EXPECT_EQ(stringOf(convert<FromIso2022JpToSjis>(bytesOf("\x1B(I" "A\x1Bx" "B"), Width8)), "AB");
+    EXPECT_EQ(stringOf(convert<FromIso2022JpToSjis>(bytesOf("\x1B(I"
+                                                            "A\x1Bx"
+                                                            "B"),
+                                                    Width8)),
+              "AB");
 }
 
 TEST(Iso2022Jp, ResetReturnsToAscii) {
@@ -230,6 +255,7 @@ TEST(Iso2022JpAgainstGlibc, EveryCode) {
         }
     }
     EXPECT_EQ(compared, 6879 - 1);
-    EXPECT_THAT(differences(referenceOf<FromUcs2ToIso2022Jp>(Width16), glibcEncoder("ISO-2022-JP"), bmp()),
-                ElementsAreArray(std::vector<Difference>{{0xFF3C, None, 0x2140}}));
+    EXPECT_THAT(
+        differences(referenceOf<FromUcs2ToIso2022Jp>(Width16), glibcEncoder("ISO-2022-JP"), bmp()),
+        ElementsAreArray(std::vector<Difference>{{0xFF3C, None, 0x2140}}));
 }

@@ -132,7 +132,8 @@ TEST(StringConversions, ToAndFromUtf16) {
     const Utf8String abc("abc");
     EXPECT_TRUE(convertToUtf16String(7, 10, &abc, result));
     EXPECT_TRUE(result == Utf16String(u"abc"));
-    const Utf8String marked("\xEF\xBB\xBF" "a\xC3\xA9");
+    const Utf8String marked("\xEF\xBB\xBF"
+                            "a\xC3\xA9");
     EXPECT_TRUE(convertToUtf16String(7, 10, &marked, result));
     EXPECT_TRUE(result == Utf16String(u"a\u00E9"));
     EXPECT_TRUE(convertToUtf16String(1, 10, &abc, result));
@@ -145,7 +146,8 @@ TEST(StringConversions, ToAndFromUtf16) {
     EXPECT_TRUE(convertFromUtf16String(9, 8, &text, bytes));
     EXPECT_TRUE(bytes == Utf8String("a\xC3\xA9\xE6\x97\xA5"));
     EXPECT_TRUE(convertFromUtf16String(10, 7, &text, bytes));
-    EXPECT_TRUE(bytes == Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF" "a\xC3\xA9\xE6\x97\xA5"));
+    EXPECT_TRUE(bytes == Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                    "a\xC3\xA9\xE6\x97\xA5"));
 
     // No route, or output of the wrong width: false, with what was made kept.
     EXPECT_FALSE(convertToUtf16String(0, 10, &abc, result));

@@ -66,31 +66,45 @@ TEST(Iso8859AgainstGlibc, EveryByteOfEveryPart) {
     };
     for (int i = 0; i < 13; ++i) {
         const std::string name = "ISO-8859-" + std::to_string(parts[i]);
-        EXPECT_EQ(differences(referenceOf(decoders[i], Width8), glibcDecoder(name.c_str()), everyByte()),
-                  expected[parts[i]])
+        EXPECT_EQ(
+            differences(referenceOf(decoders[i], Width8), glibcDecoder(name.c_str()), everyByte()),
+            expected[parts[i]])
             << name;
     }
     EXPECT_EQ(convert<From8859_5ToUcs2>(bytesOf("\xB0"), Width8), Units{0x0410});
-    EXPECT_EQ(convert<From8859_7ToUcs2>(bytesOf("A\xA4" "B"), Width8), (Units{0x41, 0x42}));
+    EXPECT_EQ(convert<From8859_7ToUcs2>(bytesOf("A\xA4"
+                                                "B"),
+                                        Width8),
+              (Units{0x41, 0x42}));
 }
 
 TEST(Iso8859, LatinOneEncoderServesEveryPart) {
-    EXPECT_THAT(differences(referenceOf<FromUcs2To8859_1>(Width16), glibcEncoder("ISO-8859-1"), bmp()),
-                IsEmpty());
+    EXPECT_THAT(
+        differences(referenceOf<FromUcs2To8859_1>(Width16), glibcEncoder("ISO-8859-1"), bmp()),
+        IsEmpty());
     // Written to part 5, é keeps its Latin-1 byte and Cyrillic is dropped.
     EXPECT_EQ(convert<FromUcs2To8859_1>({0xE9, 0x411}, Width16), bytesOf("\xE9"));
-    EXPECT_EQ(convert<From8859_xToUsAscii>(bytesOf("A\xE9" "B"), Width8), bytesOf("AB"));
-    EXPECT_EQ(convert<FromUsAsciiTo8859_x>(bytesOf("\x80" "C"), Width8), bytesOf("C"));
+    EXPECT_EQ(convert<From8859_xToUsAscii>(bytesOf("A\xE9"
+                                                   "B"),
+                                           Width8),
+              bytesOf("AB"));
+    EXPECT_EQ(convert<FromUsAsciiTo8859_x>(bytesOf("\x80"
+                                                   "C"),
+                                           Width8),
+              bytesOf("C"));
 }
 
 TEST(Windows1252AgainstGlibc, EveryCode) {
     // Undefined bytes give 0xFFFF, which is also how our reference shows glibc's refusal.
-    EXPECT_THAT(differences(referenceOf<FromCp1252ToUcs2>(Width8), glibcDecoder("CP1252"), everyByte()),
-                IsEmpty());
+    EXPECT_THAT(
+        differences(referenceOf<FromCp1252ToUcs2>(Width8), glibcDecoder("CP1252"), everyByte()),
+        IsEmpty());
     EXPECT_THAT(differences(referenceOf<FromUcs2ToCp1252>(Width16), glibcEncoder("CP1252"), bmp()),
                 IsEmpty());
-    EXPECT_EQ(convert<FromCp1252ToUcs2>(bytesOf("\x80\x81\x09"), Width8), (Units{0x20AC, 0xFFFF, 0x09}));
-    EXPECT_EQ(convert<FromUcs2ToCp1252>({0x20AC, 0x100, 0x41}, Width16), bytesOf("\x80" "A"));
+    EXPECT_EQ(convert<FromCp1252ToUcs2>(bytesOf("\x80\x81\x09"), Width8),
+              (Units{0x20AC, 0xFFFF, 0x09}));
+    EXPECT_EQ(convert<FromUcs2ToCp1252>({0x20AC, 0x100, 0x41}, Width16), bytesOf("\x80"
+                                                                                 "A"));
 }
 
 TEST(Utf7, EncodesRunsAndClosesThemOnlyWhereNeeded) {

@@ -38,7 +38,8 @@ std::u16string everyCodePoint(char32_t last = 0x10FFFF) {
 
 TEST(Utf8Encoding, MarkPairsAndBrokenSurrogates) {
     EXPECT_EQ(convert<FromUtf16NToUtf8>({}, Width16), bytesOf("\xEF\xBB\xBF"));
-    EXPECT_EQ(convert<FromUtf16NToUtf8>({0x41}, Width16), bytesOf("\xEF\xBB\xBF" "A"));
+    EXPECT_EQ(convert<FromUtf16NToUtf8>({0x41}, Width16), bytesOf("\xEF\xBB\xBF"
+                                                                  "A"));
     EXPECT_EQ(convert<FromUtf16NToUtf8N>({0xD83D, 0xDE00}, Width16), bytesOf("\xF0\x9F\x98\x80"));
     // A high surrogate takes the unit after it down with it.
     EXPECT_EQ(convert<FromUtf16NToUtf8N>({0xD83D, 0x41, 0x42}, Width16), bytesOf("B"));
@@ -50,9 +51,15 @@ TEST(Utf8Encoding, MarkPairsAndBrokenSurrogates) {
 }
 
 TEST(Utf8Decoding, MarksRangesAndTruncation) {
-    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xEF\xBB\xBF" "A"), Width8), Units{0x41});
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xEF\xBB\xBF"
+                                                "A"),
+                                        Width8),
+              Units{0x41});
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("A\xEF\xBB\xBF"), Width8), (Units{0x41, 0xFEFF}));
-    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF4\x90\x80\x80" "A"), Width8), Units{0x41});
+    EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF4\x90\x80\x80"
+                                                "A"),
+                                        Width8),
+              Units{0x41});
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF0\x9F\x98\x80"), Width8),
               (Units{0xD83D, 0xDE00}));
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xC1\x81"), Width8), Units{0x41}); // overlong
@@ -60,7 +67,10 @@ TEST(Utf8Decoding, MarksRangesAndTruncation) {
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("A\xE3\x81"), Width8), Units{0x41});
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF0\x9F\x98"), Width8), Units{});
 
-    EXPECT_EQ(convert<FromUtf8NToUcs2>(bytesOf("\xF0\x9F\x98\x80" "A"), Width8), (Units{0, 0x41}));
+    EXPECT_EQ(convert<FromUtf8NToUcs2>(bytesOf("\xF0\x9F\x98\x80"
+                                               "A"),
+                                       Width8),
+              (Units{0, 0x41}));
     EXPECT_EQ(convert<FromUtf8NToUcs2>(bytesOf("\xEF\xBB\xBF"), Width8), Units{0xFEFF});
     FromUtf8NToUcs2 plain;
     EXPECT_EQ(plain.unitWidths(), Width16);
@@ -95,11 +105,11 @@ TEST(UnicodeFormsAgainstGlibc, EveryCodePointThroughTheRoutes) {
         bool bmpOnly = false;
     };
     const Form forms[] = {
-        {2, "UCS-2LE", "", true},     {3, "UCS-2BE", "", true},  {4, "UCS-4LE", ""},
-        {5, "UCS-4BE", ""},           {9, "UTF-16", ""},         {11, "UTF-32", ""},
-        {12, "UTF-32LE", ""},         {13, "UTF-16BE", ""},      {14, "UTF-16LE", ""},
-        {15, "UTF-16BE", mark16be},   {16, "UTF-16LE", mark16le}, {17, "UTF-32BE", ""},
-        {18, "UTF-32LE", ""},         {19, "UTF-32BE", mark32be}, {20, "UTF-32LE", mark32le},
+        {2, "UCS-2LE", "", true},   {3, "UCS-2BE", "", true},   {4, "UCS-4LE", ""},
+        {5, "UCS-4BE", ""},         {9, "UTF-16", ""},          {11, "UTF-32", ""},
+        {12, "UTF-32LE", ""},       {13, "UTF-16BE", ""},       {14, "UTF-16LE", ""},
+        {15, "UTF-16BE", mark16be}, {16, "UTF-16LE", mark16le}, {17, "UTF-32BE", ""},
+        {18, "UTF-32LE", ""},       {19, "UTF-32BE", mark32be}, {20, "UTF-32LE", mark32le},
     };
     for (const Form& form : forms) {
         const std::string& text = form.bmpOnly ? bmp : all;
@@ -124,13 +134,25 @@ TEST(ByteOrderMarks, EmittedOnEveryStartRemovedOnce) {
               (Units{0x0041, 0xFEFF}));
     // The UTF-8 mark goes only whole; a part of it stays, in order.
     const std::pair<const char*, const char*> utf8[] = {
-        {"\xEF\xBB\xBF" "A", "A"},   {"\xEF\xBB" "A", "\xEF\xBB" "A"}, {"\xEF" "A", "\xEF" "A"},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}, {"A\xEF\xBB\xBF", "A\xEF\xBB\xBF"},
+        {"\xEF\xBB\xBF"
+         "A",
+         "A"},
+        {"\xEF\xBB"
+         "A",
+         "\xEF\xBB"
+         "A"},
+        {"\xEF"
+         "A",
+         "\xEF"
+         "A"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
+        {"A\xEF\xBB\xBF", "A\xEF\xBB\xBF"},
     };
     for (const auto& [input, output] : utf8) {
         EXPECT_EQ(convert<FromUtf8ToUtf8N>(bytesOf(input), Width8), bytesOf(output)) << input;
     }
-    EXPECT_EQ(convert<FromUtf8NToUtf8>(bytesOf("A"), Width8), bytesOf("\xEF\xBB\xBF" "A"));
+    EXPECT_EQ(convert<FromUtf8NToUtf8>(bytesOf("A"), Width8), bytesOf("\xEF\xBB\xBF"
+                                                                      "A"));
 }
 
 TEST(ByteOrderMarks, MarkDirectedReadersDecideEachStreamAfresh) {
