@@ -64,6 +64,26 @@ std::vector<Difference> differences(const Reference& ours, const Reference& glib
     return found;
 }
 
+std::vector<u16> bmpCodes() {
+    std::vector<u16> codes;
+    for (unsigned code = 0; code <= 0xFFFF; ++code) {
+        if (code < 0xD800 || code > 0xDFFF) codes.push_back(static_cast<u16>(code));
+    }
+    return codes;
+}
+
+bool isCp932UserDefined(const Difference& d) {
+    const bool userRow = d.code >> 8 >= 0xF0 && d.code >> 8 <= 0xF9;
+    return d.ours == CodeTable::Unmapped && (userRow || (d.code >= 0xE000 && d.code <= 0xE757));
+}
+
+std::vector<Difference> cp932EncoderFallbacks() {
+    constexpr u16 None = CodeTable::Unmapped;
+    return {{0x00A2, None, 0x8191}, {0x00A3, None, 0x8192}, {0x00A5, None, 0x005C},
+            {0x00AC, None, 0x81CA}, {0x2014, None, 0x815C}, {0x2016, None, 0x8161},
+            {0x203E, None, 0x007E}, {0x2212, None, 0x817C}, {0x301C, None, 0x8160}};
+}
+
 int mappedCount(const CodeTable& table) {
     int count = 0;
     for (unsigned code = 0; code <= 0xFFFF; ++code)

@@ -43,6 +43,16 @@ std::vector<Difference> differences(const CodeTable& table, const Reference& gli
 std::vector<Difference> differences(const Reference& ours, const Reference& glibc,
                                     const std::vector<u16>& codes);
 
+// Every code of the BMP but the surrogates.
+std::vector<u16> bmpCodes();
+
+// What glibc has of CP932 and we drop: the user-defined rows F0-F9 and the
+// private-use characters they map to.
+bool isCp932UserDefined(const Difference& difference);
+
+// The characters glibc's CP932 encoder writes by fallback, which we skip.
+std::vector<Difference> cp932EncoderFallbacks();
+
 int mappedCount(const CodeTable& table);
 
 // glibc converting a whole text from `from` to `to`; nothing when it fails.

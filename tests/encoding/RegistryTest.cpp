@@ -60,7 +60,8 @@ TEST(FilterChains, EqualIdsPassThroughAndUnknownIdsHaveNone) {
         ASSERT_TRUE(same);
         const std::vector<IFilter*> members = membersOf(*same);
         ASSERT_EQ(members.size(), 1u);
-        EXPECT_EQ(typeid(*members[0]), typeid(IFilter));
+        const IFilter& member = *members.front();
+        EXPECT_EQ(typeid(member), typeid(IFilter));
         EXPECT_EQ(same->unitWidths(), WidthAny);
     }
     EXPECT_EQ(convertChain(5, 5, "\x01\x02\x03\x04"), "\x01\x02\x03\x04");
@@ -71,7 +72,8 @@ TEST(FilterChains, EqualIdsPassThroughAndUnknownIdsHaveNone) {
     std::unique_ptr<CompositIFilter> save(createFilterChain(10, 7));
     const std::vector<IFilter*> members = membersOf(*save);
     ASSERT_EQ(members.size(), 1u);
-    EXPECT_EQ(typeid(*members[0]), typeid(FromUtf16NToUtf8));
+    const IFilter& member = *members.front();
+    EXPECT_EQ(typeid(member), typeid(FromUtf16NToUtf8));
     EXPECT_EQ(convertChain(10, 7, ""), "\xEF\xBB\xBF");
 }
 
@@ -95,7 +97,8 @@ TEST(FilterChains, EveryRouteRunsFromItsSourceToItsTarget) {
                 const ConverterTableRow& row = converterTable[steps[i]];
                 EXPECT_EQ(row.from, at) << from << "->" << to << " step " << i;
                 const std::unique_ptr<IFilter> made(row.create());
-                EXPECT_EQ(typeid(*members[i]), typeid(*made));
+                const IFilter &member = *members[i], &madeByRow = *made;
+                EXPECT_EQ(typeid(member), typeid(madeByRow));
                 at = row.to;
                 lossy = lossy || row.lossy;
             }
@@ -131,23 +134,24 @@ TEST(StringConversions, ToAndFromUtf16) {
     Utf16String result;
     const Utf8String abc("abc");
     EXPECT_TRUE(convertToUtf16String(7, 10, &abc, result));
-    EXPECT_TRUE(result == Utf16String(u"abc"));
+    EXPECT_EQ(result.compare(Utf16String(u"abc")), 0);
     const Utf8String marked("\xEF\xBB\xBF"
                             "a\xC3\xA9");
     EXPECT_TRUE(convertToUtf16String(7, 10, &marked, result));
-    EXPECT_TRUE(result == Utf16String(u"a\u00E9"));
+    EXPECT_EQ(result.compare(Utf16String(u"a\u00E9")), 0);
     EXPECT_TRUE(convertToUtf16String(1, 10, &abc, result));
-    EXPECT_TRUE(result == Utf16String(u"abc"));
+    EXPECT_EQ(result.compare(Utf16String(u"abc")), 0);
     EXPECT_FALSE(convertToUtf16String(7, 10, nullptr, result)); // a closed input fails
     EXPECT_EQ(result.length(), 0u);
 
     Utf8String bytes;
     const Utf16String text(u"\uFEFFa\u00E9\u65E5");
     EXPECT_TRUE(convertFromUtf16String(9, 8, &text, bytes));
-    EXPECT_TRUE(bytes == Utf8String("a\xC3\xA9\xE6\x97\xA5"));
+    EXPECT_EQ(bytes.compare(Utf8String("a\xC3\xA9\xE6\x97\xA5")), 0);
     EXPECT_TRUE(convertFromUtf16String(10, 7, &text, bytes));
-    EXPECT_TRUE(bytes == Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF"
-                                    "a\xC3\xA9\xE6\x97\xA5"));
+    EXPECT_EQ(bytes.compare(Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                       "a\xC3\xA9\xE6\x97\xA5")),
+              0);
 
     // No route, or output of the wrong width: false, with what was made kept.
     EXPECT_FALSE(convertToUtf16String(0, 10, &abc, result));
