@@ -114,7 +114,9 @@ std::string convertChain(int from, int to, const std::string& input) {
         return {};
     }
     FixedMemIFlow source(input.data(), static_cast<u32>(input.size()));
-    MemOFlow destination;
+    // Room for any output up front: growing exactly, block by block, copies
+    // the whole output each time under allocators that move on realloc.
+    MemOFlow destination(MemBlock::create(static_cast<u32>(input.size() * 16 + 64)), false);
     chain->attach(&source);
     try {
         Conveyer{chain.get(), &destination}.pump();
