@@ -1,5 +1,5 @@
-// Starts the library once for the whole test program, so the encoding
-// registry's dictionaries exist.
+// Starts the library once for the whole test program, so that the modules'
+// shared objects (encoding dictionaries, DOM implementation) exist.
 #include <gtest/gtest.h>
 
 #include "base/Library.h"

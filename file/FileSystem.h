@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+
+#include "base/TString.h"
+
+namespace ZUM {
+
+// The file-system operations of the library and the repair tool, on UTF-16
+// paths. Each platform folder implements them (posix/ here); nothing else in
+// the tree calls the operating system's file interface.
+class FileSystem {
+public:
+    // The separator between the steps of a path.
+    static const u16 Separator;
+
+    // What stands at a path, seen without following a symbolic link (a link is
+    // an ordinary entry of its own).
+    struct Attributes {
+        bool exists;
+        bool directory;
+        bool readOnly; // the owner may not write it
+    };
+    static Attributes attributesOf(const Utf16String& path);
+
+    // A C runtime file opened in `mode`; null when it cannot be opened. A
+    // directory is never opened as a file.
+    static std::FILE* open(const Utf16String& path, const char* mode);
+
+    // Deletes a file or link; refuses a read-only entry, whoever runs it.
+    static bool deleteFile(const Utf16String& path);
+    // Removes an empty directory; refuses a read-only one.
+    static bool removeDirectory(const Utf16String& path);
+    // Moves an entry to a new path; false on failure.
+    static bool rename(const Utf16String& from, const Utf16String& to);
+};
+
+} // namespace ZUM

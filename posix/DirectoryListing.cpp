@@ -1,0 +1,55 @@
+#include "file/DirectoryListing.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "encoding/EncodingRegistry.h"
+#include "posix/PathBytes.h"
+
+namespace ZUM {
+
+struct DirectoryListing::Handle {
+    DIR* dir;
+    Utf8String path; // the directory, for entries whose type the listing omits
+};
+
+DirectoryListing::DirectoryListing() = default;
+
+DirectoryListing::~DirectoryListing() {
+    close();
+}
+
+bool DirectoryListing::open(const Utf16String& directory) {
+    close();
+    PathBytes bytes(directory);
+    if (!bytes.valid()) return false;
+    DIR* dir = ::opendir(bytes.c_str());
+    if (!dir) return false;
+    handle.reset(new Handle{dir, Utf8String(bytes.c_str())});
+    return true;
+}
+
+bool DirectoryListing::next(Utf16String& name, bool& isDirectory) {
+    if (!handle) return false;
+    const dirent* entry = ::readdir(handle->dir);
+    if (!entry) return false;
+    if (entry->d_type != DT_UNKNOWN) {
+        isDirectory = entry->d_type == DT_DIR;
+    } else {
+        Utf8String full(handle->path);
+        full.push('/');
+        full.append(entry->d_name);
+        struct stat info;
+        isDirectory = ::lstat(full.terminate(), &info) == 0 && S_ISDIR(info.st_mode);
+    }
+    const Utf8String bytes(entry->d_name);
+    convertToUtf16String(Utf8N, Utf16N, &bytes, name);
+    return true;
+}
+
+void DirectoryListing::close() {
+    if (handle) ::closedir(handle->dir);
+    handle.reset();
+}
+
+} // namespace ZUM

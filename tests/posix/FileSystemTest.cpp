@@ -1,0 +1,127 @@
+#include "file/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "encoding/EncodingRegistry.h"
+#include "file/DirectoryListing.h"
+
+using namespace ZUM;
+
+namespace {
+
+Utf16String wide(const std::string& utf8) {
+    Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
+    Utf16String path;
+    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
+    return path;
+}
+
+std::string narrow(const Utf16String& path) {
+    Utf8String bytes;
+    convertFromUtf16String(Utf16N, Utf8N, &path, bytes);
+    return std::string(bytes.data(), bytes.length());
+}
+
+// A fresh directory under the system's temporary directory, removed with all
+// it holds at the end of the test.
+class ScratchDir : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/zum-fs-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+    }
+    void TearDown() override {
+        std::system(("chmod -R u+w '" + root + "' && rm -rf '" + root + "'").c_str());
+    }
+    std::string path(const std::string& name) const { return root + "/" + name; }
+    void write(const std::string& name, const std::string& text = "x") const {
+        std::ofstream(path(name)) << text;
+    }
+    std::string root;
+};
+
+using FileSystemTest = ScratchDir;
+
+} // namespace
+
+TEST_F(FileSystemTest, AttributesNeverFollowLinks) {
+    write("file");
+    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink(path("dir").c_str(), path("link").c_str()), 0);
+    ::chmod(path("file").c_str(), 0444);
+
+    auto file = FileSystem::attributesOf(wide(path("file")));
+    EXPECT_TRUE(file.exists);
+    EXPECT_FALSE(file.directory);
+    EXPECT_TRUE(file.readOnly);
+    EXPECT_TRUE(FileSystem::attributesOf(wide(path("dir"))).directory);
+    auto link = FileSystem::attributesOf(wide(path("link")));
+    EXPECT_TRUE(link.exists);
+    EXPECT_FALSE(link.directory);
+    EXPECT_FALSE(FileSystem::attributesOf(wide(path("missing"))).exists);
+    EXPECT_FALSE(FileSystem::attributesOf(Utf16String()).exists);
+}
+
+TEST_F(FileSystemTest, DeletionRefusesReadOnlyEntriesAndRemovesLinksAsThemselves) {
+    write("locked");
+    ::chmod(path("locked").c_str(), 0444);
+    EXPECT_FALSE(FileSystem::deleteFile(wide(path("locked"))));
+    EXPECT_EQ(::access(path("locked").c_str(), F_OK), 0);
+
+    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
+    write("dir/inside");
+    ASSERT_EQ(::symlink(path("dir").c_str(), path("link").c_str()), 0);
+    EXPECT_FALSE(FileSystem::deleteFile(wide(path("dir"))));
+    EXPECT_TRUE(FileSystem::deleteFile(wide(path("link"))));
+    EXPECT_EQ(::access(path("dir/inside").c_str(), F_OK), 0);
+
+    EXPECT_FALSE(FileSystem::removeDirectory(wide(path("dir")))); // not empty
+    EXPECT_TRUE(FileSystem::deleteFile(wide(path("dir/inside"))));
+    ::chmod(path("dir").c_str(), 0555);
+    EXPECT_FALSE(FileSystem::removeDirectory(wide(path("dir"))));
+    ::chmod(path("dir").c_str(), 0755);
+    EXPECT_TRUE(FileSystem::removeDirectory(wide(path("dir"))));
+}
+
+TEST_F(FileSystemTest, OpenRefusesDirectoriesAndHandlesNonAsciiNames) {
+    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
+    EXPECT_EQ(FileSystem::open(wide(path("dir")), "r"), nullptr);
+    EXPECT_EQ(FileSystem::open(wide(path("dir")), "rb"), nullptr);
+
+    const std::string name = "\xe6\x95\x99\xe7\xa7\x91\xe6\x9b\xb8 ncc.html"; // 教科書
+    write(name, "content");
+    std::FILE* file = FileSystem::open(wide(path(name)), "rb");
+    ASSERT_NE(file, nullptr);
+    char buffer[16] = {};
+    EXPECT_EQ(std::fread(buffer, 1, sizeof buffer, file), 7u);
+    std::fclose(file);
+
+    EXPECT_TRUE(FileSystem::rename(wide(path(name)), wide(path(name + ".old"))));
+    EXPECT_EQ(::access((path(name) + ".old").c_str(), F_OK), 0);
+    EXPECT_FALSE(FileSystem::rename(wide(path("missing")), wide(path("other"))));
+    EXPECT_EQ(FileSystem::open(Utf16String(), "rb"), nullptr);
+}
+
+TEST_F(FileSystemTest, ListingReportsEveryEntryAndLinksAsPlainEntries) {
+    write("a");
+    ASSERT_EQ(::mkdir(path("sub").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink("/", path("up").c_str()), 0);
+    DirectoryListing listing;
+    ASSERT_TRUE(listing.open(wide(root)));
+    std::set<std::string> files, directories;
+    Utf16String name;
+    bool isDirectory = false;
+    while (listing.next(name, isDirectory))
+        (isDirectory ? directories : files).insert(narrow(name));
+    EXPECT_EQ(files, (std::set<std::string>{"a", "up"}));
+    EXPECT_EQ(directories, (std::set<std::string>{".", "..", "sub"}));
+    EXPECT_FALSE(listing.open(wide(path("a"))));
+}
