@@ -1,0 +1,31 @@
+#pragma once
+
+#include "xml/Node.h"
+
+namespace ZUM {
+
+class Element;
+
+// An attribute: its name, and its value in the node value.
+class Attr : public Node {
+public:
+    explicit Attr(Document* ownerDocument) : Node(ownerDocument, AttributeNode) {}
+
+    // Shares the names; `deep` makes no difference.
+    Node* cloneNode(bool deep) override;
+    // name="escaped value"
+    void output(XMLOutputter& out) override;
+
+    bool getSpecified() const { return specified; }
+    void setSpecified(bool set) { specified = set; }
+    // The element whose map holds the attribute, null while it is in none.
+    Element* getOwnerElement() const { return ownerElement; }
+
+private:
+    friend class NamedNodeMap;
+
+    bool specified = false;
+    Element* ownerElement = nullptr;
+};
+
+} // namespace ZUM

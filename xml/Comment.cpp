@@ -1,0 +1,23 @@
+#include "xml/Comment.h"
+
+#include "xml/XMLOutputter.h"
+
+namespace ZUM {
+
+Comment::Comment(Document* ownerDocument) : CharacterData(ownerDocument, CommentNode) {
+    setFixedName(u"#comment");
+}
+
+Node* Comment::cloneNode(bool) {
+    auto copy = std::make_unique<Comment>(ownerDocument);
+    copy->nodeValue.assign(nodeValue);
+    return copy.release();
+}
+
+void Comment::output(XMLOutputter& out) {
+    out.write(u"<!--");
+    out.write(nodeValue);
+    out.write(u"-->");
+}
+
+} // namespace ZUM

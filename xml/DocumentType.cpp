@@ -1,0 +1,67 @@
+#include "xml/DocumentType.h"
+
+#include "base/LinkIterator.h"
+#include "xml/XMLOutputter.h"
+
+namespace ZUM {
+
+DocumentType::DocumentType(Document* ownerDocument)
+    : External(ownerDocument, DocumentTypeNode), elementDecls(this), entities(this),
+      parameterEntities(this), notations(this) {}
+
+// The list cells go first, then the maps with their declarations, then the
+// superseded ones; the members go in reverse order of declaration.
+DocumentType::~DocumentType() {
+    declarations.clear();
+    superseded.deleteAll();
+}
+
+Node* DocumentType::cloneNode(bool) {
+    auto copy = std::make_unique<DocumentType>(ownerDocument);
+    copy->nodeName = nodeName;
+    copyIdsTo(*copy);
+    return copy.release();
+}
+
+NamedNodeMap* DocumentType::mapFor(std::int16_t kind) {
+    switch (kind) {
+    case DtdElementNode: return &elementDecls;
+    case EntityNode: return &entities;
+    case DtdPEntityNode: return &parameterEntities;
+    case NotationNode: return &notations;
+    default: return nullptr;
+    }
+}
+
+void DocumentType::addDeclaration(Node* node) {
+    if (!node) return;
+    if (NamedNodeMap* map = mapFor(node->getNodeType())) {
+        // The cell is made before anything changes hands, so a failed
+        // allocation leaves the replaced node with its map.
+        Node* present = map->get(node->getNodeName());
+        if (present == node) return;
+        if (present) superseded.append(present);
+        declarations.append(node);
+        map->setNamedItem(node);
+        return;
+    }
+    declarations.append(node);
+}
+
+void DocumentType::output(XMLOutputter& out) {
+    out.write(u"<!DOCTYPE ");
+    if (nodeName) out.write(*nodeName);
+    if (publicId || systemId) {
+        out.writeChar(u' ');
+        writeExternalId(out);
+    }
+    if (!declarations.isEmpty()) {
+        out.write(u" [");
+        LinkIterator<Node> it(declarations);
+        while (Node* node = it.next()) node->output(out);
+        out.writeChar(u']');
+    }
+    out.writeChar(u'>');
+}
+
+} // namespace ZUM

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "xml/Node.h"
+
+namespace ZUM {
+
+// The base of the kinds that may name an external resource by public and
+// system identifier. Both are owned and null while absent.
+class External : public Node {
+public:
+    Utf16String* getPublicId() const { return publicId.get(); }
+    Utf16String* getSystemId() const { return systemId.get(); }
+    // Replaces (and deletes) the previous identifier.
+    void setPublicId(const Utf16String& id) { publicId = std::make_unique<Utf16String>(id); }
+    void setSystemId(const Utf16String& id) { systemId = std::make_unique<Utf16String>(id); }
+
+protected:
+    using Node::Node;
+
+    void copyIdsTo(External& copy) const;
+    // "PUBLIC" "pub" "sys", or "SYSTEM" "sys"; a missing system identifier
+    // after a public one is left out. Answers whether anything was written.
+    bool writeExternalId(XMLOutputter& out) const;
+    static void writeQuoted(XMLOutputter& out, const Utf16String& text);
+
+    std::unique_ptr<Utf16String> publicId;
+    std::unique_ptr<Utf16String> systemId;
+};
+
+} // namespace ZUM

@@ -1,0 +1,153 @@
+#include "xml/Node.h"
+
+#include "xml/DOMException.h"
+#include "xml/Document.h"
+
+namespace ZUM {
+
+Node::Node(Document* ownerDocument, std::int16_t nodeType)
+    : ownerDocument(ownerDocument), nodeType(nodeType),
+      attributes(std::make_unique<NamedNodeMap>(this)) {}
+
+Node::~Node() {
+    for (BufferPointer* pointer; (pointer = bufferPointers.removeFirst());) {
+        pointer->node = nullptr;
+        pointer->text = nullptr;
+    }
+    deleteChildren();
+}
+
+// Before a child dies, its own children move to the front of this list, so
+// every node deleted here is childless and the stack stays flat at any depth.
+// Each node moves at most once, so the work is linear.
+void Node::deleteChildren() {
+    while (Node* child = childNodes.removeFirst()) {
+        while (Node* grandchild = child->childNodes.removeLast()) childNodes.prepend(grandchild);
+        delete child;
+    }
+}
+
+void Node::setNodeValue(const u16* data, u32 count) {
+    nodeValue.assign(data, count);
+}
+
+void Node::setNodeValue(const u16* terminated) {
+    nodeValue.assign(terminated);
+}
+
+void Node::setNodeValue(const Utf16String& value) {
+    nodeValue.assign(value);
+}
+
+void Node::setNodeValue(const TStringPtr<u16>& value) {
+    nodeValue.assign(value);
+}
+
+void Node::setFixedName(const char16_t* name) {
+    nodeName = ownerDocument->internName(reinterpret_cast<const u16*>(name));
+}
+
+void Node::setPrefix(const u16* terminated) {
+    prefix = ownerDocument->internPrefix(terminated);
+}
+
+void Node::setPrefix(const Utf16String& text) {
+    prefix = ownerDocument->internPrefix(text);
+}
+
+void Node::setPrefix(const Utf16String* orNull) {
+    prefix = orNull ? ownerDocument->internPrefix(*orNull) : nullptr;
+}
+
+void Node::checkDetached(Node* child) const {
+    if (!child || child == this || child->parentNode) throw DOMException{DOMException::NotFoundErr};
+}
+
+// Completes an insertion the child list accepted, or reports its refusal.
+Node* Node::linked(Node* child, bool done) {
+    if (!done) throw DOMException{DOMException::NotFoundErr};
+    child->parentNode = this;
+    return child;
+}
+
+Node* Node::insertBefore(Node* newChild, Node* refChild) {
+    checkDetached(newChild);
+    return linked(newChild, childNodes.insertBefore(refChild, newChild));
+}
+
+Node* Node::insertAfter(Node* newChild, Node* refChild) {
+    checkDetached(newChild);
+    return linked(newChild, childNodes.insertAfter(refChild, newChild));
+}
+
+Node* Node::replaceChild(Node* newChild, Node* oldChild) {
+    checkDetached(newChild);
+    if (!oldChild || oldChild->parentNode != this) throw DOMException{DOMException::NotFoundErr};
+    linked(newChild, childNodes.replace(oldChild, newChild));
+    oldChild->parentNode = nullptr;
+    return newChild;
+}
+
+Node* Node::removeChild(Node* child) {
+    if (!child || child->parentNode != this || !childNodes.remove(child))
+        throw DOMException{DOMException::NotFoundErr};
+    child->parentNode = nullptr;
+    return child;
+}
+
+Node* Node::appendChild(Node* child) {
+    checkDetached(child);
+    return linked(child, childNodes.append(child) != nullptr);
+}
+
+void Node::output(XMLOutputter&) {}
+
+void Node::addBufferPointer(BufferPointer* pointer) {
+    if (!pointer || !bufferPointers.add(pointer)) return;
+    pointer->node = this;
+    pointer->text = &nodeValue;
+}
+
+bool Node::removeBufferPointer(BufferPointer* pointer) {
+    return bufferPointers.remove(pointer);
+}
+
+void Node::copyAttributesFrom(Node& source) {
+    source.attributes->forEachNode([this](Node* attribute) {
+        std::unique_ptr<Node> copy(attribute->cloneNode(false));
+        if (!copy) return;
+        std::unique_ptr<Node> replaced(attributes->setNamedItem(copy.get()));
+        copy.release();
+    });
+}
+
+// Walks the source subtree in document order through the first-child,
+// next-sibling and parent links, keeping `into` on the copy of the node whose
+// children are being copied. Elements are copied shallow here and entered
+// below; other kinds make their own copy.
+void Node::copyChildrenFrom(Node& source) {
+    Node* into = this;
+    Node* from = source.getFirstChild();
+    while (from) {
+        bool element = from->nodeType == ElementNode;
+        std::unique_ptr<Node> copy(from->cloneNode(!element));
+        if (copy) {
+            if (element) copy->copyAttributesFrom(*from);
+            into->appendChild(copy.get());
+            if (element && from->hasChildNodes()) {
+                into = copy.release();
+                from = from->getFirstChild();
+                continue;
+            }
+            copy.release();
+        }
+        while (!from->getNextSibling()) {
+            from = from->parentNode;
+            if (from == &source) return;
+            into = into->parentNode;
+        }
+        from = from->getNextSibling();
+    }
+}
+
+} // namespace ZUM

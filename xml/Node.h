@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "base/LinkList.h"
+#include "base/NDLinkListNode.h"
+#include "base/TString.h"
+#include "xml/BufferPointer.h"
+#include "xml/NNodeList.h"
+#include "xml/NamedNodeMap.h"
+
+namespace ZUM {
+
+class Document;
+class XMLOutputter;
+
+// A node of a document tree. Every kind carries the same base: a child list
+// whose links live in the children, an attribute map, four names interned in
+// the document's atom tables (never owned here) and a value. A parent owns
+// its children and its attribute map owns the attributes.
+//
+// A node is detached after creation and after removeChild/replaceChild, and
+// only detached nodes may be deleted or inserted. Children must be linked
+// through the operations of this class (not the child list directly), which
+// keep each child's parent link; the tree walks rely on it.
+class Node : public NDLinkListNode<Node> {
+public:
+    enum Kind : std::int16_t {
+        ElementNode = 1,
+        AttributeNode = 2,
+        TextNode = 3,
+        CDATASectionNode = 4,
+        EntityNode = 6,
+        ProcessingInstructionNode = 7,
+        CommentNode = 8,
+        DocumentNode = 9,
+        DocumentTypeNode = 10,
+        NotationNode = 12,
+        XMLDeclNode = 1000,
+        DtdElementNode = 1001,
+        DtdAttlistNode = 1002,
+        DtdPEntityNode = 1003,
+    };
+
+    Node(Document* ownerDocument, std::int16_t nodeType);
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+    // Deletes the whole subtree without recursion, however deep it is.
+    virtual ~Node();
+
+    virtual std::int16_t getNodeType() const { return nodeType; }
+    virtual Node* getParentNode() const { return parentNode; }
+    virtual Utf16String* getNodeName() const { return nodeName; }
+    virtual Utf16String* getNodeValue() { return &nodeValue; }
+    virtual void setNodeValue(const u16* data, u32 count);
+    virtual void setNodeValue(const u16* terminated);
+    virtual void setNodeValue(const Utf16String& value);
+    // The same for any view of a string.
+    virtual void setNodeValue(const TStringPtr<u16>& value);
+    virtual Utf16String* getPrefix() const { return prefix; }
+    virtual void setPrefix(const u16* terminated);
+    virtual void setPrefix(const Utf16String& text);
+    // Null clears the prefix.
+    virtual void setPrefix(const Utf16String* orNull);
+    virtual Utf16String* getLocalName() const { return localName; }
+    virtual Utf16String* getNamespaceURI() const { return namespaceURI; }
+    virtual NNodeList* getChildNodes() { return &childNodes; }
+    virtual Node* getFirstChild() const { return childNodes.first(); }
+    virtual Node* getLastChild() const { return childNodes.last(); }
+    virtual Node* getPreviousSibling() const { return getPrevious(); }
+    virtual Node* getNextSibling() const { return getNext(); }
+    virtual NamedNodeMap* getAttributes() const { return attributes.get(); }
+    virtual Document* getOwnerDocument() const { return ownerDocument; }
+    // The insertions take a detached node other than this one; a refused
+    // operation (also a null or absent reference child) throws DOMException 8
+    // and changes nothing. replaceChild answers newChild; the node taken out by
+    // replaceChild or removeChild belongs to the caller.
+    virtual Node* insertBefore(Node* newChild, Node* refChild);
+    virtual Node* insertAfter(Node* newChild, Node* refChild);
+    virtual Node* replaceChild(Node* newChild, Node* oldChild);
+    virtual Node* removeChild(Node* child);
+    virtual Node* appendChild(Node* child);
+    virtual bool hasChildNodes() const { return !childNodes.isEmpty(); }
+    // A new detached copy for the caller, or null for kinds without one.
+    virtual Node* cloneNode(bool deep) = 0;
+    virtual void output(XMLOutputter& out);
+
+    bool hasExplicitEndTag() const { return explicitEndTag; }
+    void setExplicitEndTag(bool set) { explicitEndTag = set; }
+
+    // Registers a position record: it then refers to this node and its value
+    // until the node dies, which clears both references.
+    void addBufferPointer(BufferPointer* pointer);
+    bool removeBufferPointer(BufferPointer* pointer);
+
+protected:
+    friend class Document;
+
+    // Names the node with a fixed name such as "#text".
+    void setFixedName(const char16_t* name);
+    // Copies the attributes of `source` into this node's map, in map order.
+    void copyAttributesFrom(Node& source);
+    // Appends deep copies of the children of `source`, walking the source
+    // without recursion; children without a copy are skipped.
+    void copyChildrenFrom(Node& source);
+
+    Document* ownerDocument;
+    Node* parentNode = nullptr;
+    std::int16_t nodeType;
+    NNodeList childNodes;
+    std::unique_ptr<NamedNodeMap> attributes;
+    LinkList<BufferPointer> bufferPointers;
+    bool explicitEndTag = false;
+    Utf16String* nodeName = nullptr;
+    Utf16String* prefix = nullptr;
+    Utf16String* localName = nullptr;
+    Utf16String* namespaceURI = nullptr;
+    Utf16String nodeValue;
+
+private:
+    Node* linked(Node* child, bool done);
+    void checkDetached(Node* child) const;
+    void deleteChildren();
+};
+
+} // namespace ZUM

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "xml/Node.h"
+
+namespace ZUM {
+
+// The target is the node name, the data the node value.
+class ProcessingInstruction : public Node {
+public:
+    explicit ProcessingInstruction(Document* ownerDocument)
+        : Node(ownerDocument, ProcessingInstructionNode) {}
+
+    Node* cloneNode(bool deep) override;
+    // <?target data?>, without the space when the data is empty.
+    void output(XMLOutputter& out) override;
+};
+
+} // namespace ZUM
