@@ -1,0 +1,208 @@
+#include "xml/Document.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "DomText.h"
+#include "xml/Attr.h"
+#include "xml/CDATASection.h"
+#include "xml/Comment.h"
+#include "xml/DOMImplementation.h"
+#include "xml/DOMModule.h"
+#include "xml/DocumentType.h"
+#include "xml/Element.h"
+#include "xml/Entity.h"
+#include "xml/ProcessingInstruction.h"
+#include "xml/Text.h"
+#include "xml/XMLDecl.h"
+
+using namespace ZUM;
+using domtext::ascii;
+using domtext::utf16;
+
+TEST(Document, StartsWithItsDeclarationAndAnUnlinkedDoctype) {
+    Document doc;
+    EXPECT_EQ(doc.getNodeType(), Node::DocumentNode);
+    EXPECT_EQ(ascii(*doc.getNodeName()), "#document");
+    EXPECT_EQ(doc.getOwnerDocument(), &doc);
+    EXPECT_EQ(doc.getImplementation(), sharedDOMImplementation());
+    ASSERT_EQ(doc.getChildNodes()->count(), 1);
+    XMLDecl* decl = doc.getXMLDecl();
+    EXPECT_EQ(doc.getFirstChild(), decl);
+    EXPECT_EQ(decl->getNodeType(), Node::XMLDeclNode);
+    EXPECT_EQ(decl->getNodeName(), nullptr);
+    EXPECT_EQ(decl->getParentNode(), &doc);
+    EXPECT_TRUE(decl->getAttributes()->isEmpty());
+    DocumentType* doctype = doc.getDoctype();
+    ASSERT_NE(doctype, nullptr);
+    EXPECT_EQ(doctype->getNodeType(), Node::DocumentTypeNode);
+    EXPECT_EQ(doctype->getNodeName(), nullptr);
+    EXPECT_EQ(doctype->getParentNode(), nullptr);
+}
+
+TEST(Document, InternsEachNameOncePerTable) {
+    Document doc;
+    std::unique_ptr<Element> a(doc.createElement(utf16("meta")));
+    std::unique_ptr<Element> b(doc.createElement(utf16("meta")));
+    EXPECT_EQ(a->getNodeName(), b->getNodeName());
+    EXPECT_EQ(a->getPrefix(), nullptr);
+    EXPECT_EQ(a->getLocalName(), nullptr);
+    EXPECT_EQ(a->getNamespaceURI(), nullptr);
+    EXPECT_EQ(doc.internName(utf16("meta")), a->getNodeName());
+    // The same text in another table is another atom.
+    EXPECT_NE(doc.internPrefix(utf16("meta")), a->getNodeName());
+    const u16 units[] = {u'm', u'e', u't', u'a', u'x'};
+    EXPECT_EQ(doc.internName(units, 4), a->getNodeName());
+
+    std::unique_ptr<Text> t1(doc.createTextNode(nullptr));
+    std::unique_ptr<Text> t2(doc.createTextNode(nullptr));
+    EXPECT_EQ(t1->getNodeName(), t2->getNodeName());
+    EXPECT_EQ(ascii(*t1->getNodeName()), "#text");
+}
+
+TEST(Document, SplitsQualifiedNames) {
+    Document doc;
+    Utf16String uri = utf16("http://www.w3.org/1999/xhtml");
+    std::unique_ptr<Element> prefixed(doc.createElementNS(uri, utf16("h:body")));
+    EXPECT_EQ(ascii(*prefixed->getNodeName()), "h:body");
+    EXPECT_EQ(prefixed->getPrefix(), doc.internPrefix(utf16("h")));
+    EXPECT_EQ(prefixed->getLocalName(), doc.internName(utf16("body")));
+    EXPECT_EQ(prefixed->getNamespaceURI(), doc.internNamespaceURI(uri));
+
+    std::unique_ptr<Element> plain(doc.createElementNS(uri, utf16("body")));
+    ASSERT_NE(plain->getPrefix(), nullptr);
+    EXPECT_EQ(plain->getPrefix()->length(), 0u);
+    EXPECT_EQ(plain->getLocalName(), prefixed->getLocalName());
+    EXPECT_EQ(plain->getLocalName(), plain->getNodeName());
+
+    // Only the first colon splits; either side may be empty.
+    EXPECT_EQ(ascii(*doc.localNameOf(utf16("a:b:c"))), "b:c");
+    EXPECT_EQ(doc.prefixOf(utf16(":x"))->length(), 0u);
+    EXPECT_EQ(doc.localNameOf(utf16("x:"))->length(), 0u);
+}
+
+TEST(Document, FactoriesMakeDetachedNodesOfTheirKind) {
+    Document doc;
+    Utf16String data = utf16("d");
+    std::unique_ptr<Node> nodes[] = {
+        std::unique_ptr<Node>(doc.createComment(&data)),
+        std::unique_ptr<Node>(doc.createCDATASection(&data)),
+        std::unique_ptr<Node>(doc.createProcessingInstruction(utf16("pi"), data)),
+        std::unique_ptr<Node>(doc.createAttribute(utf16("a"))),
+        std::unique_ptr<Node>(doc.createTextNode(&data)),
+    };
+    const Node::Kind kinds[] = {Node::CommentNode, Node::CDATASectionNode,
+                                Node::ProcessingInstructionNode, Node::AttributeNode,
+                                Node::TextNode};
+    const char* names[] = {"#comment", "#cdata-section", "pi", "a", "#text"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(nodes[i]->getNodeType(), kinds[i]);
+        EXPECT_EQ(ascii(*nodes[i]->getNodeName()), names[i]);
+        EXPECT_EQ(nodes[i]->getOwnerDocument(), &doc);
+        EXPECT_EQ(nodes[i]->getParentNode(), nullptr);
+        EXPECT_EQ(ascii(*nodes[i]->getNodeValue()), i == 3 ? "" : "d");
+    }
+    EXPECT_TRUE(static_cast<Attr*>(nodes[3].get())->getSpecified());
+    std::unique_ptr<Comment> empty(doc.createComment(nullptr));
+    EXPECT_EQ(empty->getNodeValue()->length(), 0u);
+}
+
+TEST(Document, FindChildElementLooksAtDirectElementChildrenOnly) {
+    Document doc;
+    Element* root = doc.createElement(utf16("html"));
+    doc.appendChild(root);
+    Element* wrapper = doc.createElement(utf16("div"));
+    wrapper->appendChild(doc.createElement(utf16("head")));
+    root->appendChild(wrapper);
+    EXPECT_EQ(findChildElement(*root, utf16("head")), nullptr);
+
+    Utf16String headText = utf16("head");
+    root->appendChild(doc.createTextNode(&headText));
+    root->appendChild(doc.createComment(&headText));
+    Element* first = doc.createElement(utf16("head"));
+    root->appendChild(first);
+    root->appendChild(doc.createElement(utf16("head")));
+    EXPECT_EQ(findChildElement(*root, utf16("head")), first);
+    // Namespaces play no part: the qualified name is what counts.
+    Element* qualified = doc.createElementNS(utf16("urn:x"), utf16("x:title"));
+    root->appendChild(qualified);
+    EXPECT_EQ(findChildElement(*root, utf16("x:title")), qualified);
+    EXPECT_EQ(findChildElement(*root, utf16("title")), nullptr);
+
+    int names = doc.getNames().count();
+    EXPECT_EQ(findChildElement(*root, utf16("unused")), nullptr);
+    EXPECT_EQ(doc.getNames().count(), names + 1);
+}
+
+TEST(Document, HasFeatureForXmlAndHtmlOnly) {
+    const DOMImplementation& dom = *sharedDOMImplementation();
+    EXPECT_TRUE(dom.hasFeature(utf16("XML"), utf16("1.0")));
+    EXPECT_TRUE(dom.hasFeature(utf16("HTML"), utf16("")));
+    EXPECT_TRUE(dom.hasFeature(utf16("XML"), utf16("")));
+    EXPECT_FALSE(dom.hasFeature(utf16("xml"), utf16("1.0")));
+    EXPECT_FALSE(dom.hasFeature(utf16("html"), utf16("")));
+    EXPECT_FALSE(dom.hasFeature(utf16("XML"), utf16("2.0")));
+    EXPECT_FALSE(dom.hasFeature(utf16("XML"), utf16("1.0 ")));
+    EXPECT_FALSE(dom.hasFeature(utf16("Core"), utf16("")));
+    ASSERT_NE(sharedEmptyString(), nullptr);
+    EXPECT_EQ(sharedEmptyString()->length(), 0u);
+}
+
+// LeakSanitizer checks these: the document frees every node it reaches,
+// whether its document type is linked, unlinked or taken out again.
+TEST(Document, DestructionReleasesTheWholeTree) {
+    for (int variant = 0; variant < 3; ++variant) {
+        auto doc = std::make_unique<Document>();
+        DocumentType* doctype = doc->getDoctype();
+        doc->initName(*doctype, utf16("html"));
+        doctype->setSystemId(utf16("x.dtd"));
+        auto entity = std::make_unique<Entity>(doc.get());
+        doc->initName(*entity, utf16("e"));
+        doctype->addDeclaration(entity.release());
+        if (variant > 0) doc->appendChild(doctype);
+        if (variant > 1) doc->removeChild(doctype);
+        Element* root = doc->createElement(utf16("html"));
+        doc->appendChild(root);
+        setAttribute(*root, utf16("lang"), nullptr);
+        root->appendChild(doc->createCDATASection(nullptr));
+        EXPECT_EQ(doctype->getParentNode(), variant == 1 ? doc.get() : nullptr);
+    }
+}
+
+TEST(Document, DeepCopyOwnsItsNamesAndKeepsDeclarationAndDoctype) {
+    auto source = std::make_unique<Document>();
+    XMLDecl* decl = source->getXMLDecl();
+    std::unique_ptr<Attr> version(source->createAttribute(utf16("version")));
+    version->setNodeValue(utf16("1.0"));
+    decl->getAttributes()->setNamedItem(version.release());
+    DocumentType* doctype = source->getDoctype();
+    source->initName(*doctype, utf16("html"));
+    doctype->setPublicId(utf16("-//W3C//DTD XHTML 1.0 Strict//EN"));
+    source->appendChild(doctype);
+    Element* root = source->createElementNS(utf16("urn:x"), utf16("x:html"));
+    source->appendChild(root);
+    setAttribute(*root, utf16("id"), nullptr);
+    Utf16String data = utf16("text");
+    root->appendChild(source->createTextNode(&data));
+    source->appendChild(source->createComment(&data));
+
+    std::unique_ptr<Document> copy(static_cast<Document*>(source->cloneNode(true)));
+    std::string before = domtext::serialise(*source);
+    source.reset();
+
+    // Every name now lives in the copy's tables.
+    EXPECT_EQ(domtext::serialise(*copy), before);
+    EXPECT_EQ(before, "<?xml version=\"1.0\" ?><!DOCTYPE html PUBLIC "
+                      "\"-//W3C//DTD XHTML 1.0 Strict//EN\"><x:html id=\"\">text</x:html>"
+                      "<!--text-->");
+    EXPECT_EQ(copy->getDoctype()->getParentNode(), copy.get());
+    Node* copiedRoot = copy->getDoctype()->getNextSibling();
+    EXPECT_EQ(copiedRoot->getOwnerDocument(), copy.get());
+    EXPECT_EQ(copiedRoot->getNodeName(), copy->internName(utf16("x:html")));
+    EXPECT_EQ(copiedRoot->getPrefix(), copy->internPrefix(utf16("x")));
+    EXPECT_EQ(copiedRoot->getNamespaceURI(), copy->internNamespaceURI(utf16("urn:x")));
+
+    std::unique_ptr<Document> shallow(static_cast<Document*>(copy->cloneNode(false)));
+    EXPECT_EQ(shallow->getChildNodes()->count(), 1);
+}

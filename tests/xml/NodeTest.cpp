@@ -1,0 +1,221 @@
+#include "xml/Node.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "DomText.h"
+#include "xml/Attr.h"
+#include "xml/CDATASection.h"
+#include "xml/DOMException.h"
+#include "xml/Document.h"
+#include "xml/DocumentType.h"
+#include "xml/DtdAttlist.h"
+#include "xml/DtdElement.h"
+#include "xml/DtdPEntity.h"
+#include "xml/Element.h"
+#include "xml/Entity.h"
+#include "xml/Notation.h"
+#include "xml/ProcessingInstruction.h"
+#include "xml/XMLDecl.h"
+
+using namespace ZUM;
+using domtext::ascii;
+using domtext::utf16;
+
+namespace {
+
+class ChildList : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent = doc.createElement(utf16("p"));
+        doc.appendChild(parent);
+        for (const char* name : {"a", "b", "c"}) {
+            children.push_back(doc.createElement(utf16(name)));
+            parent->appendChild(children.back());
+        }
+    }
+
+    std::string names() {
+        std::string out;
+        for (Node* child = parent->getFirstChild(); child; child = child->getNextSibling())
+            out += ascii(*child->getNodeName());
+        std::string back;
+        for (Node* child = parent->getLastChild(); child; child = child->getPreviousSibling())
+            back.insert(0, ascii(*child->getNodeName()));
+        EXPECT_EQ(out, back) << "the backward links disagree";
+        return out;
+    }
+
+    void expectRefused(const std::function<void()>& operation) {
+        std::string before = names();
+        try {
+            operation();
+            ADD_FAILURE() << "no DOMException";
+        } catch (const DOMException& e) {
+            EXPECT_EQ(e.code, DOMException::NotFoundErr);
+        }
+        EXPECT_EQ(names(), before);
+    }
+
+    Document doc;
+    Element* parent = nullptr;
+    std::vector<Element*> children;
+};
+
+} // namespace
+
+TEST_F(ChildList, RemoveChildHandsTheNodeToTheCallerUnlinked) {
+    std::unique_ptr<Node> removed(parent->removeChild(children[1]));
+    EXPECT_EQ(removed.get(), children[1]);
+    EXPECT_EQ(removed->getParentNode(), nullptr);
+    EXPECT_EQ(removed->getNextSibling(), nullptr);
+    EXPECT_EQ(removed->getPreviousSibling(), nullptr);
+    EXPECT_EQ(names(), "ac");
+    EXPECT_EQ(children[0]->getNextSibling(), children[2]);
+    // Still alive and usable; it may go back in.
+    parent->insertBefore(removed.release(), children[0]);
+    EXPECT_EQ(names(), "bac");
+    EXPECT_TRUE(parent->hasChildNodes());
+}
+
+TEST_F(ChildList, InsertionsLinkAndSetTheParent) {
+    Element* x = doc.createElement(utf16("x"));
+    EXPECT_EQ(parent->insertAfter(x, children[2]), x);
+    EXPECT_EQ(x->getParentNode(), parent);
+    Element* y = doc.createElement(utf16("y"));
+    parent->insertBefore(y, children[1]);
+    EXPECT_EQ(names(), "aybcx");
+    Element* z = doc.createElement(utf16("z"));
+    std::unique_ptr<Node> old(children[0]);
+    EXPECT_EQ(parent->replaceChild(z, children[0]), z);
+    EXPECT_EQ(old->getParentNode(), nullptr);
+    EXPECT_EQ(z->getParentNode(), parent);
+    EXPECT_EQ(names(), "zybcx");
+}
+
+TEST_F(ChildList, RefusedOperationsThrowAndChangeNothing) {
+    std::unique_ptr<Element> loose(doc.createElement(utf16("x")));
+    expectRefused([&] { parent->insertBefore(loose.get(), nullptr); });
+    expectRefused([&] { parent->insertAfter(loose.get(), nullptr); });
+    // A node that is already in a tree, even as an only child, or the parent itself.
+    Element* only = doc.createElement(utf16("o"));
+    children[0]->appendChild(only);
+    expectRefused([&] { parent->appendChild(only); });
+    expectRefused([&] { parent->appendChild(children[1]); });
+    expectRefused([&] { parent->appendChild(parent); });
+    expectRefused([&] { parent->appendChild(nullptr); });
+    // Not a child of this node.
+    expectRefused([&] { parent->removeChild(only); });
+    expectRefused([&] { parent->removeChild(loose.get()); });
+    expectRefused([&] { parent->replaceChild(loose.get(), only); });
+    EXPECT_EQ(loose->getParentNode(), nullptr);
+    EXPECT_EQ(only->getParentNode(), children[0]);
+}
+
+TEST(Node, ValueSettersReplaceTheValueOnly) {
+    Document doc;
+    std::unique_ptr<Element> e(doc.createElementNS(utf16("urn:a"), utf16("a:e")));
+    Utf16String* name = e->getNodeName();
+    const u16 units[] = {u'x', u'y', 0};
+    e->setNodeValue(units, 1);
+    EXPECT_EQ(ascii(*e->getNodeValue()), "x");
+    e->setNodeValue(units);
+    EXPECT_EQ(ascii(*e->getNodeValue()), "xy");
+    Utf16String longer = utf16("longer than twenty bytes of value");
+    e->setNodeValue(longer);
+    EXPECT_EQ(*e->getNodeValue(), longer);
+    e->setNodeValue(TSubString<u16>(longer, 6));
+    EXPECT_EQ(ascii(*e->getNodeValue()), "longer");
+    e->setPrefix(units);
+    EXPECT_EQ(e->getPrefix(), doc.internPrefix(utf16("xy")));
+    e->setPrefix(static_cast<const Utf16String*>(nullptr));
+    EXPECT_EQ(e->getPrefix(), nullptr);
+    EXPECT_EQ(e->getNodeName(), name);
+    EXPECT_EQ(e->getLocalName(), doc.internName(utf16("e")));
+}
+
+TEST(Node, DeepCopyOfAnElementCopiesAttributesAndSubtree) {
+    Document doc;
+    Element* source = doc.createElement(utf16("p"));
+    doc.appendChild(source);
+    setAttribute(*source, utf16("class"), nullptr);
+    Utf16String text = utf16("a<b");
+    source->appendChild(doc.createCDATASection(&text));
+    Element* inner = doc.createElement(utf16("em"));
+    source->appendChild(inner);
+    inner->appendChild(doc.createTextNode(&text));
+    setAttribute(*inner, utf16("id"), &text);
+    source->appendChild(doc.createProcessingInstruction(utf16("pi"), text));
+
+    std::unique_ptr<Node> copy(source->cloneNode(true));
+    EXPECT_EQ(copy->getParentNode(), nullptr);
+    EXPECT_EQ(copy->getNodeName(), source->getNodeName());
+    Node* section = copy->getFirstChild();
+    EXPECT_NE(section, source->getFirstChild());
+    EXPECT_EQ(section->getNodeType(), Node::CDATASectionNode);
+    EXPECT_EQ(ascii(*section->getNodeName()), "#cdata-section");
+    EXPECT_EQ(section->getParentNode(), copy.get());
+    Node* copiedInner = section->getNextSibling();
+    EXPECT_EQ(copiedInner->getParentNode(), copy.get());
+    EXPECT_EQ(copiedInner->getFirstChild()->getParentNode(), copiedInner);
+    Node* id = copiedInner->getAttributes()->getNamedItem(utf16("id"));
+    ASSERT_NE(id, nullptr);
+    EXPECT_NE(id, inner->getAttributes()->getNamedItem(utf16("id")));
+    EXPECT_EQ(static_cast<Attr*>(id)->getOwnerElement(), copiedInner);
+    EXPECT_EQ(domtext::serialise(*copy), domtext::serialise(*source));
+
+    std::unique_ptr<Node> shallow(source->cloneNode(false));
+    EXPECT_FALSE(shallow->hasChildNodes());
+    EXPECT_TRUE(shallow->getAttributes()->isEmpty());
+}
+
+TEST(Node, DeclarationKindsCopyWhatTheyHold) {
+    Document doc;
+    auto entity = std::make_unique<Entity>(&doc);
+    doc.initName(*entity, utf16("pic"));
+    entity->setSystemId(utf16("pic.png"));
+    entity->setNotationName(utf16("png"));
+    std::unique_ptr<Node> entityCopy(entity->cloneNode(false));
+    EXPECT_EQ(domtext::serialise(*entityCopy), domtext::serialise(*entity));
+
+    auto pentity = std::make_unique<DtdPEntity>(&doc);
+    doc.initName(*pentity, utf16("p"));
+    pentity->setNodeValue(utf16("v"));
+    std::unique_ptr<Node> pentityCopy(pentity->cloneNode(false));
+    EXPECT_EQ(domtext::serialise(*pentityCopy), "<!ENTITY % p \"v\" >");
+
+    auto notation = std::make_unique<Notation>(&doc);
+    doc.initName(*notation, utf16("png"));
+    notation->setPublicId(utf16("image/png"));
+    std::unique_ptr<Node> notationCopy(notation->cloneNode(true));
+    EXPECT_EQ(domtext::serialise(*notationCopy), "<!NOTATION png PUBLIC \"image/png\" >");
+
+    // Nothing to copy for these; a deep copy of their parent skips them.
+    EXPECT_EQ(doc.getXMLDecl()->cloneNode(true), nullptr);
+    EXPECT_EQ(DtdElement(&doc).cloneNode(true), nullptr);
+    EXPECT_EQ(DtdAttlist(&doc).cloneNode(true), nullptr);
+    std::unique_ptr<Element> holder(doc.createElement(utf16("h")));
+    holder->appendChild(new DtdElement(&doc));
+    holder->appendChild(doc.createElement(utf16("kept")));
+    std::unique_ptr<Node> holderCopy(holder->cloneNode(true));
+    EXPECT_EQ(domtext::serialise(*holderCopy), "<h><kept/></h>");
+}
+
+TEST(Node, BufferPointersAreClearedWhenTheNodeDies) {
+    Document doc;
+    BufferPointer kept, dropped;
+    {
+        std::unique_ptr<Element> e(doc.createElement(utf16("e")));
+        e->addBufferPointer(&kept);
+        e->addBufferPointer(&dropped);
+        EXPECT_EQ(kept.node, e.get());
+        EXPECT_EQ(kept.text, e->getNodeValue());
+        EXPECT_TRUE(e->removeBufferPointer(&dropped));
+    }
+    EXPECT_EQ(kept.node, nullptr);
+    EXPECT_EQ(kept.text, nullptr);
+    EXPECT_NE(dropped.node, nullptr);
+}
