@@ -5,12 +5,7 @@
 namespace ZUM {
 
 Node* Attr::cloneNode(bool) {
-    auto copy = std::make_unique<Attr>(ownerDocument);
-    copy->nodeName = nodeName;
-    copy->prefix = prefix;
-    copy->localName = localName;
-    copy->namespaceURI = namespaceURI;
-    copy->nodeValue.assign(nodeValue);
+    std::unique_ptr<Attr> copy = copyBase<Attr>();
     copy->specified = specified;
     return copy.release();
 }

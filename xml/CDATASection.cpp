@@ -8,9 +8,7 @@ CDATASection::CDATASection(Document* ownerDocument)
     : Text(ownerDocument, CDATASectionNode, u"#cdata-section") {}
 
 Node* CDATASection::cloneNode(bool) {
-    auto copy = std::make_unique<CDATASection>(ownerDocument);
-    copy->nodeValue.assign(nodeValue);
-    return copy.release();
+    return copyBase<CDATASection>().release();
 }
 
 void CDATASection::output(XMLOutputter& out) {

@@ -9,9 +9,7 @@ Comment::Comment(Document* ownerDocument) : CharacterData(ownerDocument, Comment
 }
 
 Node* Comment::cloneNode(bool) {
-    auto copy = std::make_unique<Comment>(ownerDocument);
-    copy->nodeValue.assign(nodeValue);
-    return copy.release();
+    return copyBase<Comment>().release();
 }
 
 void Comment::output(XMLOutputter& out) {

@@ -17,8 +17,7 @@ DocumentType::~DocumentType() {
 }
 
 Node* DocumentType::cloneNode(bool) {
-    auto copy = std::make_unique<DocumentType>(ownerDocument);
-    copy->nodeName = nodeName;
+    std::unique_ptr<DocumentType> copy = copyBase<DocumentType>();
     copyIdsTo(*copy);
     return copy.release();
 }

@@ -5,10 +5,8 @@
 namespace ZUM {
 
 Node* DtdPEntity::cloneNode(bool) {
-    auto copy = std::make_unique<DtdPEntity>(ownerDocument);
-    copy->nodeName = nodeName;
+    std::unique_ptr<DtdPEntity> copy = copyBase<DtdPEntity>();
     copyIdsTo(*copy);
-    copy->nodeValue.assign(nodeValue);
     return copy.release();
 }
 

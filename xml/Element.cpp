@@ -7,13 +7,7 @@
 namespace ZUM {
 
 Node* Element::cloneNode(bool deep) {
-    auto copy = std::make_unique<Element>(ownerDocument);
-    copy->nodeName = nodeName;
-    copy->prefix = prefix;
-    copy->localName = localName;
-    copy->namespaceURI = namespaceURI;
-    copy->nodeValue.assign(nodeValue);
-    copy->explicitEndTag = explicitEndTag;
+    std::unique_ptr<Element> copy = copyBase<Element>();
     if (deep) {
         copy->copyAttributesFrom(*this);
         copy->copyChildrenFrom(*this);

@@ -5,8 +5,7 @@
 namespace ZUM {
 
 Node* Entity::cloneNode(bool) {
-    auto copy = std::make_unique<Entity>(ownerDocument);
-    copy->nodeName = nodeName;
+    std::unique_ptr<Entity> copy = copyBase<Entity>();
     copyIdsTo(*copy);
     if (notationName) copy->setNotationName(*notationName);
     copy->replacementText.assign(replacementText);

@@ -99,6 +99,20 @@ protected:
 
     // Names the node with a fixed name such as "#text".
     void setFixedName(const char16_t* name);
+    // A new detached node of the same document sharing this node's names,
+    // with a copy of its value: the common part of every kind's copy.
+    template <class Kind>
+    std::unique_ptr<Kind> copyBase() const {
+        auto copy = std::make_unique<Kind>(ownerDocument);
+        Node& base = *copy;
+        base.nodeName = nodeName;
+        base.prefix = prefix;
+        base.localName = localName;
+        base.namespaceURI = namespaceURI;
+        base.nodeValue.assign(nodeValue);
+        base.explicitEndTag = explicitEndTag;
+        return copy;
+    }
     // Copies the attributes of `source` into this node's map, in map order.
     void copyAttributesFrom(Node& source);
     // Appends deep copies of the children of `source`, walking the source

@@ -5,8 +5,7 @@
 namespace ZUM {
 
 Node* Notation::cloneNode(bool) {
-    auto copy = std::make_unique<Notation>(ownerDocument);
-    copy->nodeName = nodeName;
+    std::unique_ptr<Notation> copy = copyBase<Notation>();
     copyIdsTo(*copy);
     return copy.release();
 }

@@ -6,9 +6,8 @@
 namespace ZUM {
 
 Node* ProcessingInstruction::cloneNode(bool) {
-    auto copy = std::make_unique<ProcessingInstruction>(ownerDocument);
-    if (nodeName) copy->nodeName = ownerDocument->internName(*nodeName);
-    copy->nodeValue.assign(nodeValue);
+    std::unique_ptr<ProcessingInstruction> copy = copyBase<ProcessingInstruction>();
+    copy->nodeName = nodeName ? ownerDocument->internName(*nodeName) : nullptr;
     return copy.release();
 }
 

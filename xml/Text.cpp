@@ -13,9 +13,7 @@ Text::Text(Document* ownerDocument, std::int16_t nodeType, const char16_t* name)
 }
 
 Node* Text::cloneNode(bool) {
-    auto copy = std::make_unique<Text>(ownerDocument);
-    copy->nodeValue.assign(nodeValue);
-    return copy.release();
+    return copyBase<Text>().release();
 }
 
 void Text::output(XMLOutputter& out) {
