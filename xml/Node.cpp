@@ -10,7 +10,7 @@ Node::Node(Document* ownerDocument, std::int16_t nodeType)
       attributes(std::make_unique<NamedNodeMap>(this)) {}
 
 Node::~Node() {
-    for (BufferPointer* pointer; (pointer = bufferPointers.removeFirst());) {
+    while (BufferPointer* pointer = bufferPointers ? bufferPointers->removeFirst() : nullptr) {
         pointer->node = nullptr;
         pointer->text = nullptr;
     }
@@ -103,13 +103,14 @@ Node* Node::appendChild(Node* child) {
 void Node::output(XMLOutputter&) {}
 
 void Node::addBufferPointer(BufferPointer* pointer) {
-    if (!pointer || !bufferPointers.add(pointer)) return;
+    if (!bufferPointers) bufferPointers = std::make_unique<LinkList<BufferPointer>>();
+    if (!pointer || !bufferPointers->add(pointer)) return;
     pointer->node = this;
     pointer->text = &nodeValue;
 }
 
 bool Node::removeBufferPointer(BufferPointer* pointer) {
-    return bufferPointers.remove(pointer);
+    return bufferPointers && bufferPointers->remove(pointer);
 }
 
 void Node::copyAttributesFrom(Node& source) {

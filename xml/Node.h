@@ -124,7 +124,8 @@ protected:
     std::int16_t nodeType;
     NNodeList childNodes;
     std::unique_ptr<NamedNodeMap> attributes;
-    LinkList<BufferPointer> bufferPointers;
+    // Made at the first registration: most nodes never have one.
+    std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
     bool explicitEndTag = false;
     Utf16String* nodeName = nullptr;
     Utf16String* prefix = nullptr;
