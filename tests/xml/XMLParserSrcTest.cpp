@@ -1,0 +1,133 @@
+#include "xml/XMLParserSrc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace ZUM;
+
+namespace {
+
+std::u16string str(const Utf16String& s) {
+    return std::u16string(reinterpret_cast<const char16_t*>(s.data()), s.length());
+}
+
+// A stack holding a document and, on top, entity texts pushed in order.
+class XMLParserSrcTest : public testing::Test {
+protected:
+    void document(const char16_t* text) {
+        Utf16String copy(text);
+        source.pushUnit(new XMLParserSrcUnit(name, copy.data(), copy.length()));
+    }
+    void entity(Utf16String& text) { source.pushUnit(new XMLParserSrcUnit(name, text)); }
+
+    std::u16string rest() {
+        Utf16String out;
+        source.readUntilString(reinterpret_cast<const u16*>(u"\xFFFF"), 1, out);
+        return str(out);
+    }
+
+    static const u16* units(const char16_t* text) { return reinterpret_cast<const u16*>(text); }
+
+    Utf16String name{u"ENTITY"};
+    XMLParserSrc source;
+};
+
+TEST_F(XMLParserSrcTest, LookAheadCrossesFromAnEntityIntoTheTextAfterIt) {
+    Utf16String value(u"ab<!");
+    document(u"--x");
+    entity(value);
+    EXPECT_EQ(source.remaining(), 7u);
+    EXPECT_TRUE(source.peekMatch(u"ab<!--x"));
+    EXPECT_FALSE(source.peekMatch(u"ab<!--xy"));
+    EXPECT_FALSE(source.peekMatch(u"ab<!-x"));
+    EXPECT_TRUE(source.skip(2));
+    EXPECT_TRUE(source.matchAndSkip(u"<!--"));
+    EXPECT_EQ(source.count(), 1); // the entity's unit is used up and gone
+    EXPECT_EQ(source.peek(), u'x');
+    EXPECT_FALSE(source.skip(2));
+    EXPECT_TRUE(source.atEnd());
+    EXPECT_EQ(source.topUnit(), nullptr);
+}
+
+TEST_F(XMLParserSrcTest, AnEmptyUnitIsPoppedByTheNextConsumingStep) {
+    Utf16String empty;
+    document(u"ab");
+    entity(empty);
+    EXPECT_EQ(source.peek(), u'a');
+    EXPECT_EQ(source.count(), 2);
+    EXPECT_TRUE(source.skip(1));
+    EXPECT_EQ(source.count(), 1);
+    EXPECT_EQ(rest(), u"b");
+}
+
+TEST_F(XMLParserSrcTest, RunsStopAtTheSetAndAtEndOfInput) {
+    Utf16String value(u"text ");
+    document(u"more&amp;<");
+    entity(value);
+    Utf16String run(u">");
+    EXPECT_TRUE(source.readUntilAny(units(u"<&"), 2, run));
+    EXPECT_EQ(str(run), u">text more");
+    EXPECT_EQ(source.count(), 1);
+    EXPECT_FALSE(source.readUntilAny(units(u"<&"), 2, run)); // "&" is next
+    EXPECT_TRUE(source.skip(1));
+    EXPECT_TRUE(source.readUntilAny(units(u"<&"), 2, run));
+    EXPECT_TRUE(source.skip(1));
+    EXPECT_TRUE(source.atEnd());
+    EXPECT_FALSE(source.readUntilAny(units(u"<&"), 2, run));
+    EXPECT_EQ(str(run), u">text moreamp;");
+}
+
+TEST_F(XMLParserSrcTest, TerminatorMayStraddleUnits) {
+    Utf16String value(u"a comment -");
+    document(u"->rest");
+    entity(value);
+    Utf16String text;
+    source.readUntilString(units(u"-->"), 3, text);
+    EXPECT_EQ(str(text), u"a comment ");
+    EXPECT_TRUE(source.matchAndSkip(u"-->"));
+    EXPECT_EQ(rest(), u"rest");
+    Utf16String none;
+    source.readUntilString(units(u"-->"), 3, none);
+    EXPECT_EQ(none.length(), 0u);
+}
+
+TEST_F(XMLParserSrcTest, NamesAreReadByClassAcrossUnits) {
+    Utf16String value(u"xhtml:h");
+    document(u"1-\u0660.\u00B7 x");
+    entity(value);
+    Utf16String name;
+    EXPECT_TRUE(source.readWhileClass(0xC3, name));
+    EXPECT_EQ(str(name), u"xhtml:h");
+    EXPECT_TRUE(source.readWhileClass(0xBF, name));
+    EXPECT_EQ(str(name), u"xhtml:h1-\u0660.\u00B7");
+    EXPECT_TRUE(source.skipSpace());
+    Utf16String digits;
+    EXPECT_FALSE(source.readWhileClass(0x08, digits));
+    EXPECT_EQ(digits.length(), 0u);
+}
+
+TEST_F(XMLParserSrcTest, SpaceRunsAreTakenWhole) {
+    document(u" \t\r\n x");
+    Utf16String run;
+    EXPECT_TRUE(source.skipSpace(&run));
+    EXPECT_EQ(str(run), u" \t\r\n ");
+    EXPECT_FALSE(source.skipSpace(&run));
+    EXPECT_EQ(rest(), u"x");
+    EXPECT_FALSE(source.skipSpace());
+}
+
+TEST_F(XMLParserSrcTest, DeletingTheStackDeletesOnlyOwnedTexts) {
+    auto* stack = new XMLParserSrc;
+    Utf16String borrowed(u"entity");
+    Utf16String document(u"document");
+    stack->pushUnit(new XMLParserSrcUnit(name, document.data(), document.length()));
+    stack->pushUnit(new XMLParserSrcUnit(name, borrowed));
+    EXPECT_TRUE(stack->topUnit()->text == &borrowed);
+    EXPECT_NE(stack->topUnit()->getNext()->text->data(), document.data()); // a copy
+    delete stack; // LeakSanitizer sees the owned copy freed; the borrowed one lives on
+    EXPECT_EQ(borrowed.length(), 6u);
+    EXPECT_EQ(borrowed[0], u'e');
+}
+
+} // namespace

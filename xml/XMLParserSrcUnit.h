@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+#include "base/NDLinkListNode.h"
+#include "base/TString.h"
+
+namespace ZUM {
+
+// One text on the parser's input stack: the decoded document, or the
+// replacement text of an entity being expanded. `position` and `end` point into
+// the text's own buffer, so the text must not change while the unit lives.
+class XMLParserSrcUnit : public NDLinkListNode<XMLParserSrcUnit> {
+public:
+    // Borrows `text` (an entity's replacement text stays its entity's).
+    XMLParserSrcUnit(const Utf16String& name, const Utf16String& text);
+    // Reads its own copy of `count` units (the loader's document text).
+    XMLParserSrcUnit(const Utf16String& name, const u16* units, u32 count);
+    ~XMLParserSrcUnit();
+
+    XMLParserSrcUnit(const XMLParserSrcUnit&) = delete;
+    XMLParserSrcUnit& operator=(const XMLParserSrcUnit&) = delete;
+
+    u32 remaining() const { return static_cast<u32>(end - position); }
+
+    Utf16String name; // a copy, so no caller's string has to outlive the unit
+    const Utf16String* text;
+    bool ownsText;
+    const u16* end;
+    const u16* position;
+    // The replacement texts whose expansion this text is part of, outermost
+    // first: a reference to one of them again would expand without end.
+    std::vector<const Utf16String*> expanding;
+};
+
+} // namespace ZUM
