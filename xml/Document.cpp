@@ -70,7 +70,8 @@ void Document::adoptTree() {
     Node* node = this;
     while (node) {
         adopt(*node);
-        node->attributes->forEachNode([&adopt](Node* attribute) { adopt(*attribute); });
+        if (node->attributes)
+            node->attributes->forEachNode([&adopt](Node* attribute) { adopt(*attribute); });
         if (Node* child = node->getFirstChild()) {
             node = child;
             continue;
@@ -165,6 +166,13 @@ void Document::initNameNS(Node& node, const Utf16String& namespaceURI,
     node.namespaceURI = internNamespaceURI(namespaceURI);
     node.prefix = prefixOf(qualifiedName);
     node.localName = localNameOf(qualifiedName);
+}
+
+void Document::initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
+                          Utf16String* localName) {
+    node.namespaceURI = namespaceURI;
+    node.prefix = prefix;
+    node.localName = localName;
 }
 
 } // namespace ZUM

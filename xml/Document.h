@@ -67,6 +67,10 @@ public:
     void initName(Node& node, const Utf16String& name);
     // Names a node with namespace processing.
     void initNameNS(Node& node, const Utf16String& namespaceURI, const Utf16String& qualifiedName);
+    // The same for a node already named by its qualified name, from parts
+    // already interned in this document's tables (the parser's fast path).
+    void initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
+                    Utf16String* localName);
 
     const AtomTable& getNames() const { return names; }
     const AtomTable& getNamespaceURIs() const { return namespaceURIs; }

@@ -41,10 +41,11 @@ bool Element::writeStart(XMLOutputter& out) {
     out.writeChar(u'<');
     if (nodeName) out.write(*nodeName);
     if (out.hasFlag(XMLOutputter::NameLabels)) writeNameLabel(out);
-    attributes->forEachNode([&out](Node* attribute) {
-        out.writeChar(u' ');
-        attribute->output(out);
-    });
+    if (attributes)
+        attributes->forEachNode([&out](Node* attribute) {
+            out.writeChar(u' ');
+            attribute->output(out);
+        });
     if (hasChildNodes()) {
         out.writeChar(u'>');
         return true;

@@ -6,8 +6,7 @@
 namespace ZUM {
 
 Node::Node(Document* ownerDocument, std::int16_t nodeType)
-    : ownerDocument(ownerDocument), nodeType(nodeType),
-      attributes(std::make_unique<NamedNodeMap>(this)) {}
+    : ownerDocument(ownerDocument), nodeType(nodeType) {}
 
 Node::~Node() {
     while (BufferPointer* pointer = bufferPointers ? bufferPointers->removeFirst() : nullptr) {
@@ -102,6 +101,11 @@ Node* Node::appendChild(Node* child) {
 
 void Node::output(XMLOutputter&) {}
 
+NamedNodeMap* Node::getAttributes() const {
+    if (!attributes) attributes = std::make_unique<NamedNodeMap>(const_cast<Node*>(this));
+    return attributes.get();
+}
+
 void Node::addBufferPointer(BufferPointer* pointer) {
     if (!bufferPointers) bufferPointers = std::make_unique<LinkList<BufferPointer>>();
     if (!pointer || !bufferPointers->add(pointer)) return;
@@ -114,10 +118,11 @@ bool Node::removeBufferPointer(BufferPointer* pointer) {
 }
 
 void Node::copyAttributesFrom(Node& source) {
+    if (!source.attributes) return;
     source.attributes->forEachNode([this](Node* attribute) {
         std::unique_ptr<Node> copy(attribute->cloneNode(false));
         if (!copy) return;
-        std::unique_ptr<Node> replaced(attributes->setNamedItem(copy.get()));
+        std::unique_ptr<Node> replaced(getAttributes()->setNamedItem(copy.get()));
         copy.release();
     });
 }

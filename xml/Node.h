@@ -70,7 +70,8 @@ public:
     virtual Node* getLastChild() const { return childNodes.last(); }
     virtual Node* getPreviousSibling() const { return getPrevious(); }
     virtual Node* getNextSibling() const { return getNext(); }
-    virtual NamedNodeMap* getAttributes() const { return attributes.get(); }
+    // Made on first use: most nodes never have attributes.
+    virtual NamedNodeMap* getAttributes() const;
     virtual Document* getOwnerDocument() const { return ownerDocument; }
     // The insertions take a detached node other than this one; a refused
     // operation (also a null or absent reference child) throws DOMException 8
@@ -123,7 +124,7 @@ protected:
     Node* parentNode = nullptr;
     std::int16_t nodeType;
     NNodeList childNodes;
-    std::unique_ptr<NamedNodeMap> attributes;
+    mutable std::unique_ptr<NamedNodeMap> attributes; // made on first use
     // Made at the first registration: most nodes never have one.
     std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
     bool explicitEndTag = false;

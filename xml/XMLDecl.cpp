@@ -12,7 +12,7 @@ Node* XMLDecl::cloneNode(bool) {
 void XMLDecl::output(XMLOutputter& out) {
     out.write(u"<?xml");
     for (const char16_t* name : {u"version", u"encoding", u"standalone"}) {
-        Node* attribute = attributes->getNamedItem(Utf16String(name));
+        Node* attribute = getAttributes()->getNamedItem(Utf16String(name));
         if (!attribute) continue;
         out.writeChar(u' ');
         attribute->output(out);
