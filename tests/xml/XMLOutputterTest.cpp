@@ -110,12 +110,14 @@ TEST(XMLOutputter, CommentsSectionsAndInstructionsAreWrittenRaw) {
 
 TEST(XMLOutputter, DeclarationWritesItsThreePseudoAttributesInOrder) {
     Document doc;
-    EXPECT_EQ(serialise(doc, Repair), "<?xml ?>");
-    EXPECT_EQ(serialise(doc, XMLOutputter::NoSpaceBeforeDeclEnd), "<?xml?>");
+    // Without a version (a document read without a declaration) nothing is
+    // written: "<?xml ?>" would not be well-formed.
+    EXPECT_EQ(serialise(doc, Repair), "");
+    pseudoAttribute(doc, "version", "1.0");
+    EXPECT_EQ(serialise(doc, XMLOutputter::NoSpaceBeforeDeclEnd), "<?xml version=\"1.0\"?>");
     pseudoAttribute(doc, "standalone", "yes");
     pseudoAttribute(doc, "other", "no");
     pseudoAttribute(doc, "encoding", "UTF-8");
-    pseudoAttribute(doc, "version", "1.0");
     Element* root = child(doc, "r");
     Utf16String note = utf16(" n ");
     doc.insertBefore(doc.createComment(&note), root);
@@ -307,6 +309,7 @@ TEST_F(Doctype, ReplacedDeclarationsStayListedUntilTheDocumentDies) {
 
 TEST(XMLOutputter, FlowFailuresPassThrough) {
     Document doc;
+    child(doc, "r");
     StringOFlow<u16> closed(nullptr);
     XMLOutputter out(&closed, Repair);
     try {
@@ -337,7 +340,7 @@ TEST(XMLOutputter, DeepTreesNeedNoRecursion) {
     std::unique_ptr<Node> copy(doc->getLastChild()->cloneNode(true));
     const u32 room = u32(expected.size() + 16);
     EXPECT_TRUE(serialise(*copy, Repair, room) == expected);
-    EXPECT_TRUE(serialise(*doc, Repair, room) == "<?xml ?>" + expected);
+    EXPECT_TRUE(serialise(*doc, Repair, room) == expected);
     copy.reset();
     doc.reset();
 }
