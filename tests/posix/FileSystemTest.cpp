@@ -11,6 +11,7 @@
 
 #include "encoding/EncodingRegistry.h"
 #include "file/DirectoryListing.h"
+#include "tests/Scratch.h"
 
 using namespace ZUM;
 
@@ -29,32 +30,13 @@ std::string narrow(const Utf16String& path) {
     return std::string(bytes.data(), bytes.length());
 }
 
-// A fresh directory under the system's temporary directory, removed with all
-// it holds at the end of the test.
-class ScratchDir : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/zum-fs-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override {
-        std::system(("chmod -R u+w '" + root + "' && rm -rf '" + root + "'").c_str());
-    }
-    std::string path(const std::string& name) const { return root + "/" + name; }
-    void write(const std::string& name, const std::string& text = "x") const {
-        std::ofstream(path(name)) << text;
-    }
-    std::string root;
-};
-
-using FileSystemTest = ScratchDir;
+using FileSystemTest = Scratch;
 
 } // namespace
 
 TEST_F(FileSystemTest, AttributesNeverFollowLinks) {
-    write("file");
-    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
+    write("file", "x");
+    makeDirectory("dir");
     ASSERT_EQ(::symlink(path("dir").c_str(), path("link").c_str()), 0);
     ::chmod(path("file").c_str(), 0444);
 
@@ -71,13 +53,13 @@ TEST_F(FileSystemTest, AttributesNeverFollowLinks) {
 }
 
 TEST_F(FileSystemTest, DeletionRefusesReadOnlyEntriesAndRemovesLinksAsThemselves) {
-    write("locked");
+    write("locked", "x");
     ::chmod(path("locked").c_str(), 0444);
     EXPECT_FALSE(FileSystem::deleteFile(wide(path("locked"))));
     EXPECT_EQ(::access(path("locked").c_str(), F_OK), 0);
 
-    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
-    write("dir/inside");
+    makeDirectory("dir");
+    write("dir/inside", "x");
     ASSERT_EQ(::symlink(path("dir").c_str(), path("link").c_str()), 0);
     EXPECT_FALSE(FileSystem::deleteFile(wide(path("dir"))));
     EXPECT_TRUE(FileSystem::deleteFile(wide(path("link"))));
@@ -92,7 +74,7 @@ TEST_F(FileSystemTest, DeletionRefusesReadOnlyEntriesAndRemovesLinksAsThemselves
 }
 
 TEST_F(FileSystemTest, OpenRefusesDirectoriesAndHandlesNonAsciiNames) {
-    ASSERT_EQ(::mkdir(path("dir").c_str(), 0755), 0);
+    makeDirectory("dir");
     EXPECT_EQ(FileSystem::open(wide(path("dir")), "r"), nullptr);
     EXPECT_EQ(FileSystem::open(wide(path("dir")), "rb"), nullptr);
 
@@ -111,8 +93,8 @@ TEST_F(FileSystemTest, OpenRefusesDirectoriesAndHandlesNonAsciiNames) {
 }
 
 TEST_F(FileSystemTest, ListingReportsEveryEntryAndLinksAsPlainEntries) {
-    write("a");
-    ASSERT_EQ(::mkdir(path("sub").c_str(), 0755), 0);
+    write("a", "x");
+    makeDirectory("sub");
     ASSERT_EQ(::symlink("/", path("up").c_str()), 0);
     DirectoryListing listing;
     ASSERT_TRUE(listing.open(wide(root)));

@@ -1,0 +1,78 @@
+#include "app/BatchRepair.h"
+
+#include "app/BookFinder.h"
+#include "app/RepairJob.h"
+#include "encoding/EncodingRegistry.h"
+#include "file/Console.h"
+#include "file/FileSystem.h"
+
+using namespace ZUM;
+
+namespace {
+
+PathString pathOf(const std::string& utf8) {
+    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
+    PathString path;
+    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
+    return path;
+}
+
+bool isDirectory(const std::string& path) {
+    return FileSystem::attributesOf(pathOf(path)).directory;
+}
+
+} // namespace
+
+BatchRepair::BatchRepair(const CommandLine& options, std::FILE* out, std::FILE* progress)
+    : options(options), out(out), progress(progress) {}
+
+std::vector<std::string> BatchRepair::collectPaths() const {
+    std::vector<std::string> paths;
+    for (const std::string& path : options.paths) {
+        if (options.recursive && isDirectory(path)) {
+            for (std::string& book : BookFinder::find(path)) paths.push_back(std::move(book));
+        } else {
+            paths.push_back(path);
+        }
+    }
+    return paths;
+}
+
+int BatchRepair::run() {
+    const std::vector<std::string> paths = collectPaths();
+    showing = paths.size() > 1 && Console::isTerminal(progress);
+    int status = 0;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (showing) showProgress(i, paths.size(), paths[i]);
+        const ResultCode code = repairOne(paths[i]);
+        if (code != Repaired && status == 0) status = static_cast<int>(code);
+    }
+    if (showing) std::fprintf(progress, "\r\033[K");
+    return status;
+}
+
+ResultCode BatchRepair::repairOne(const std::string& path) {
+    RepairJob job(pathOf(path));
+    const ResultCode code = options.dryRun ? job.dryRun() : job.run();
+    report(path, code, job.removedNames);
+    return code;
+}
+
+void BatchRepair::report(const std::string& path, ResultCode code,
+                         const std::vector<std::string>& names) {
+    if (options.quiet && code == Repaired) return;
+    if (showing) std::fprintf(progress, "\r\033[K"); // clear the progress line
+    if (options.dryRun && code == Repaired) {
+        std::fprintf(out, "%s: %zu meta element%s to remove\n", path.c_str(), names.size(),
+                     names.size() == 1 ? "" : "s");
+        for (const std::string& name : names) std::fprintf(out, "  %s\n", name.c_str());
+    } else {
+        std::fprintf(out, "%s: %s\n", path.c_str(), resultMessage(code).terminate());
+    }
+    std::fflush(out);
+}
+
+void BatchRepair::showProgress(std::size_t done, std::size_t total, const std::string& path) {
+    std::fprintf(progress, "\r\033[K[%zu/%zu] %s", done + 1, total, path.c_str());
+    std::fflush(progress);
+}

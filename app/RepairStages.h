@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/ResultCode.h"
+
+class RepairJob;
+
+// The four stages of a repair, in the order they run. Each answers 0 or the
+// code of its failure.
+
+// Loads the document, refusing one whose bytes would not decode faithfully.
+ResultCode loadStage(RepairJob& job);
+// Removes the meta children of head whose name begins with "vorka:".
+ResultCode stripStage(RepairJob& job);
+// Clears the ".old" path and moves the input file there.
+ResultCode backupStage(RepairJob& job);
+// Writes the document to the input path as UTF-8 with a byte-order mark.
+ResultCode saveStage(RepairJob& job);

@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/RepairJob.h"
+#include "app/RepairStages.h"
+#include "encoding/EncodingRegistry.h"
+#include "tests/Scratch.h"
+
+using namespace ZUM;
+
+namespace {
+
+const std::string Declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+const std::string Bom = "\xEF\xBB\xBF";
+
+std::string book(const std::string& head, const std::string& body = "<h1>t</h1>") {
+    return Declaration + "<html><head>" + head + "</head><body>" + body + "</body></html>";
+}
+
+PathString pathOf(const std::string& utf8) {
+    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
+    PathString path;
+    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
+    return path;
+}
+
+class Repair : public Scratch {
+protected:
+    ResultCode repair(const std::string& name = "ncc.html") {
+        RepairJob job(pathOf(path(name)));
+        ResultCode code = job.run();
+        removed = job.removedNames;
+        return code;
+    }
+    // The repaired file without its byte-order mark.
+    std::string repaired(const std::string& name = "ncc.html") {
+        const std::string bytes = read(name);
+        EXPECT_EQ(bytes.substr(0, 3), Bom);
+        return bytes.substr(3);
+    }
+    std::vector<std::string> removed;
+};
+
+} // namespace
+
+TEST_F(Repair, RemovesPrefixedMetaChildrenOfHeadOnly) {
+    write("ncc.html",
+          book("<meta name=\"vorka:\"/><meta name=\"vorka:a\"/><meta name=\"dc:title\"/>"
+               "<meta name=\"Vorka:b\"/><meta name=\"vorka\"/><meta name=\" vorka:c\"/>"
+               "<meta content=\"x\"/><meta name=\"vorka:d\"><meta name=\"vorka:e\"/></meta>"
+               "<div><meta name=\"vorka:f\"/></div>",
+               "<meta name=\"vorka:g\"/>"));
+    EXPECT_EQ(repair(), Repaired);
+    EXPECT_EQ(removed, (std::vector<std::string>{"vorka:", "vorka:a", "vorka:d"}));
+    EXPECT_EQ(repaired(),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<html><head><meta name=\"dc:title\"/>"
+              "<meta name=\"Vorka:b\"/><meta name=\"vorka\"/><meta name=\" vorka:c\"/>"
+              "<meta content=\"x\"/><div><meta name=\"vorka:f\"/></div></head>"
+              "<body><meta name=\"vorka:g\"/></body></html>");
+    EXPECT_EQ(read("ncc.html.old"), book("<meta name=\"vorka:\"/><meta name=\"vorka:a\"/>"
+                                         "<meta name=\"dc:title\"/><meta name=\"Vorka:b\"/>"
+                                         "<meta name=\"vorka\"/><meta name=\" vorka:c\"/>"
+                                         "<meta content=\"x\"/><meta name=\"vorka:d\">"
+                                         "<meta name=\"vorka:e\"/></meta><div><meta "
+                                         "name=\"vorka:f\"/></div>",
+                                         "<meta name=\"vorka:g\"/>"));
+}
+
+TEST_F(Repair, NothingToRemoveStillRewritesAsUtf8) {
+    const std::string original =
+        "<?xml version=\"1.0\"?><html><head/><body>&nbsp;&amp;</body></html>";
+    write("ncc.html", original);
+    EXPECT_EQ(repair(), Repaired);
+    EXPECT_EQ(repaired(), "<?xml version=\"1.0\" ?><html><head/><body>&nbsp;&amp;</body></html>");
+    EXPECT_EQ(read("ncc.html.old"), original);
+}
+
+TEST_F(Repair, LoadFailuresTouchNothing) {
+    EXPECT_EQ(RepairJob(PathString()).run(), CannotOpen);
+    EXPECT_EQ(repair("missing.html"), CannotOpen);
+    makeDirectory("dir.html");
+    EXPECT_EQ(repair("dir.html"), CannotOpen);
+
+    const std::string broken = Declaration + "<html><head></html>";
+    write("broken.html", broken);
+    EXPECT_EQ(repair("broken.html"), NotXml);
+    EXPECT_EQ(read("broken.html"), broken);
+    EXPECT_FALSE(exists("broken.html.old"));
+
+    // A Latin-1 file that names no encoding is not UTF-8: refused, not garbled.
+    write("latin1.html", "<html><head/><body>caf\xE9</body></html>");
+    EXPECT_EQ(repair("latin1.html"), NotXml);
+    // Bytes the declared encoding leaves undefined are refused too.
+    write("greek.html", "<?xml version=\"1.0\" encoding=\"iso-8859-7\"?><html><head/>\xA4</html>");
+    EXPECT_EQ(repair("greek.html"), NotXml);
+    write("euc.html",
+          "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><html><head/>\x8F\xB0\xA1</html>");
+    EXPECT_EQ(repair("euc.html"), NotXml);
+    // A read failure while loading is a load failure, not a crash.
+    EXPECT_EQ(RepairJob(pathOf("/proc/self/mem")).run(), NotXml);
+}
+
+TEST_F(Repair, WithoutHeadUnderTheRootTheFileIsNotAnNcc) {
+    write("a.html", Declaration + "<html><body><head/></body></html>");
+    EXPECT_EQ(repair("a.html"), NotAnNcc);
+    write("b.html", Declaration + "<html><HEAD/></html>");
+    EXPECT_EQ(repair("b.html"), NotAnNcc);
+    EXPECT_FALSE(exists("b.html.old"));
+}
+
+TEST_F(Repair, ShiftJisWithWindowsCharactersIsReadAsCp932) {
+    // U+2460 (circled one) exists only in CP932: 87 40.
+    write("ncc.html", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><html><head>"
+                      "<meta name=\"vorka:x\"/></head><body>\x82\xA0\x87\x40</body></html>");
+    EXPECT_EQ(repair(), Repaired);
+    EXPECT_EQ(repaired(), "<?xml version=\"1.0\" encoding=\"UTF-8\" ?><html><head/>"
+                          "<body>\xE3\x81\x82\xE2\x91\xA0</body></html>");
+    // A byte neither reading maps stays refused.
+    write("bad.html", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><html><head/>\x85\x40</html>");
+    EXPECT_EQ(repair("bad.html"), NotXml);
+}
+
+TEST_F(Repair, EveryEncodingLoadsToTheSameText) {
+    const std::string text =
+        "<html><head><meta name=\"vorka:a\"/></head><body>\xE6\xB0\xB4</body></html>";
+    const std::string expected = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?><html><head/><body>"
+                                 "\xE6\xB0\xB4</body></html>";
+    auto declared = [&](const char* name, const std::string& body) {
+        return std::string("<?xml version=\"1.0\" encoding=\"") + name + "\"?>" + body;
+    };
+    const std::string utf16 = std::string("\xFF\xFE", 2) + [&] {
+        std::string out;
+        for (char c : declared("UTF-16", "<html><head><meta name=\"vorka:a\"/></head><body>"))
+            out += std::string(1, c) + '\0';
+        out += std::string("\x34\x6C", 2); // 水
+        for (char c : std::string("</body></html>")) out += std::string(1, c) + '\0';
+        return out;
+    }();
+    const std::pair<std::string, std::string> inputs[] = {
+        {"utf8", declared("utf-8", text)},
+        {"utf8-bom", Bom + declared("utf-8", text)},
+        {"utf8-plain", text},
+        {"utf16", utf16},
+        {"sjis", declared("Shift_JIS", "<html><head><meta name=\"vorka:a\"/></head><body>\x90\x85"
+                                       "</body></html>")},
+        {"euc", declared("EUC-JP", "<html><head><meta name=\"vorka:a\"/></head><body>\xBF\xE5"
+                                   "</body></html>")},
+        {"jis", declared("ISO-2022-JP", "<html><head><meta name=\"vorka:a\"/></head><body>"
+                                        "\x1B$B?e\x1B(B</body></html>")},
+    };
+    for (const auto& [name, bytes] : inputs) {
+        SCOPED_TRACE(name);
+        write(name, bytes);
+        ASSERT_EQ(repair(name), Repaired);
+        std::string out = repaired(name);
+        if (name == "utf8-plain")
+            EXPECT_EQ(out, expected.substr(expected.find("<html>")));
+        else
+            EXPECT_EQ(out, expected);
+    }
+}
+
+TEST_F(Repair, BackupFailuresKeepTheOriginal) {
+    const std::string original = book("<meta name=\"vorka:a\"/>");
+    write("ncc.html", original);
+    write("ncc.html.old", "older");
+    makeReadOnly("ncc.html.old");
+    EXPECT_EQ(repair(), CannotDeleteBackupFile);
+    EXPECT_EQ(read("ncc.html"), original);
+    EXPECT_EQ(read("ncc.html.old"), "older");
+
+    write("b.html", original);
+    makeDirectory("b.html.old");
+    write("b.html.old/a", "1");
+    write("b.html.old/z", "2");
+    makeReadOnly("b.html.old/z");
+    EXPECT_EQ(repair("b.html"), CannotDeleteBackupDirectory);
+    EXPECT_EQ(read("b.html"), original);
+    EXPECT_TRUE(exists("b.html.old/z"));
+
+    // A backup name longer than the file system allows cannot be renamed to.
+    const std::string longName(252, 'n');
+    write(longName, original);
+    EXPECT_EQ(repair(longName), CannotRename);
+    EXPECT_EQ(read(longName), original);
+}
+
+TEST_F(Repair, BackupDirectoryIsRemovedWithoutFollowingLinks) {
+    write("ncc.html", book("<meta name=\"vorka:a\"/>"));
+    makeDirectory("outside");
+    write("outside/keep", "precious");
+    makeDirectory("ncc.html.old");
+    makeDirectory("ncc.html.old/sub");
+    makeDirectory("ncc.html.old/sub/deeper");
+    write("ncc.html.old/sub/deeper/f", "x");
+    write("ncc.html.old/g", "y");
+    ASSERT_EQ(::symlink(path("outside").c_str(), path("ncc.html.old/link").c_str()), 0);
+    EXPECT_EQ(repair(), Repaired);
+    EXPECT_EQ(read("outside/keep"), "precious");
+    EXPECT_EQ(read("ncc.html.old"), book("<meta name=\"vorka:a\"/>"));
+}
+
+TEST_F(Repair, SaveFailuresLeaveTheOriginalAtOld) {
+    const std::string original = book("<meta name=\"vorka:a\"/>");
+    write("ncc.html", original);
+    {
+        // The input path is taken by a directory between backup and save.
+        RepairJob job(pathOf(path("ncc.html")));
+        ASSERT_EQ(loadStage(job), Repaired);
+        ASSERT_EQ(stripStage(job), Repaired);
+        ASSERT_EQ(backupStage(job), Repaired);
+        makeDirectory("ncc.html");
+        EXPECT_EQ(saveStage(job), CannotSave);
+        EXPECT_EQ(read("ncc.html.old"), original);
+    }
+
+    // A file-size limit makes the write fail part-way: run it in a child.
+    write("big.html", book(std::string(20000, ' ') + "<meta name=\"vorka:a\"/>"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(static_cast<int>(RepairJob(pathOf(path("big.html"))).run()));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), CannotWrite);
+    EXPECT_EQ(read("big.html.old"), book(std::string(20000, ' ') + "<meta name=\"vorka:a\"/>"));
+    EXPECT_LE(read("big.html").size(), 4096u);
+}
+
+TEST_F(Repair, DryRunChangesNothing) {
+    const std::string original = book("<meta name=\"vorka:a\"/><meta name=\"vorka:b\"/>");
+    write("ncc.html", original);
+    RepairJob job(pathOf(path("ncc.html")));
+    EXPECT_EQ(job.dryRun(), Repaired);
+    EXPECT_EQ(job.removedNames, (std::vector<std::string>{"vorka:a", "vorka:b"}));
+    EXPECT_EQ(read("ncc.html"), original);
+    EXPECT_FALSE(exists("ncc.html.old"));
+}
+
+TEST(ResultMessages, AreTheJapaneseTexts) {
+    EXPECT_STREQ(resultMessage(Repaired).terminate(),
+                 "\xE4\xBF\xAE\xE6\xAD\xA3\xE3\x81\x8C\xE6\x88\x90\xE5\x8A\x9F\xE3\x81\x97"
+                 "\xE3\x81\xBE\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82"); // 修正が成功しました。
+    EXPECT_STREQ(
+        resultMessage(NotXml).terminate(),
+        "\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC\xEF\xBC\x9AXML\xE3\x83\x95\xE3\x82\xA9"
+        "\xE3\x83\xBC\xE3\x83\x9E\xE3\x83\x83\xE3\x83\x88\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC");
+    for (unsigned code = 0; code < ResultCodeCount; ++code)
+        EXPECT_GT(resultMessage(static_cast<ResultCode>(code)).length(), 10u);
+}
