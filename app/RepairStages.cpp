@@ -68,6 +68,7 @@ ResultCode loadStage(RepairJob& job) {
     std::FILE* probe = FileSystem::open(job.path, "r");
     if (!probe) return CannotOpen;
     std::fclose(probe);
+    job.sourceBytes = FileSystem::attributesOf(job.path).size;
 
     Utf16String parseLog;
     StringOFlow<u16> logFlow(&parseLog);
@@ -128,6 +129,10 @@ ResultCode saveStage(RepairJob& job) {
 
     MemOFlow text;
     try {
+        // About two bytes of UTF-16 for each byte read: one allocation, not one
+        // per piece written.
+        const std::uint64_t estimate = 2 * job.sourceBytes + 4096;
+        text.reserve(static_cast<u32>(estimate < UINT32_MAX / 2 ? estimate : 0));
         XMLOutputter out(&text, XMLOutputter::RestoreReferences);
         job.document->output(out);
     } catch (const IOException&) {

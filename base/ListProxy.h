@@ -13,7 +13,10 @@ template <class T>
 class ListProxy : public List<T> {
 public:
     // `inner` must not be null.
-    explicit ListProxy(std::unique_ptr<List<T>> inner) : inner(std::move(inner)) {}
+    explicit ListProxy(std::unique_ptr<List<T>> inner) : inner(inner.release()), ownsInner(true) {}
+    ~ListProxy() override {
+        if (ownsInner) delete inner;
+    }
 
     bool isEmpty() const override { return inner->isEmpty(); }
     int count() const override { return inner->count(); }
@@ -62,8 +65,14 @@ public:
         return inner->removeRangeAt(position1, position2);
     }
 
+protected:
+    // Forwards to a list the subclass keeps as a member of its own, which the
+    // proxy does not delete: one allocation less for each proxy.
+    explicit ListProxy(List<T>& kept) : inner(&kept), ownsInner(false) {}
+
 private:
-    std::unique_ptr<List<T>> inner;
+    List<T>* inner;
+    bool ownsInner;
 };
 
 } // namespace ZUM

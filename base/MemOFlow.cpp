@@ -39,6 +39,14 @@ bool MemOFlow::isAtStart() const {
 }
 
 // One step for any number of bytes: at most one realloc, to the exact new size.
+void MemOFlow::reserve(u32 bytes) {
+    if (!block || bytes <= block->capacity) return;
+    void* grown = std::realloc(block->data, bytes);
+    if (!grown) throw std::bad_alloc();
+    block->data = static_cast<u8*>(grown);
+    block->capacity = bytes;
+}
+
 void MemOFlow::append(const void* bytes, std::uint64_t count) {
     if (!open) ZUM_THROW_IO(IOException::NotOpen);
     const std::uint64_t size = block->size + count;

@@ -28,6 +28,10 @@ public:
     void write16Many(u32 count, const u16* units, u32& written) override;
     void write32Many(u32 count, const u32* units, u32& written) override;
 
+    // Grows the block to hold at least `bytes` bytes, so a writer that knows
+    // about how much is coming avoids growing it write by write.
+    void reserve(u32 bytes);
+
     // The block written to; null once an owned block was released by close.
     MemBlock* memBlock() const { return block; }
 

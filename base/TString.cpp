@@ -47,6 +47,9 @@ TString<T>::TString() : TSubString<T>(this, 0, 0) {
 }
 
 template <typename T>
+TString<T>::TString(NoBufferTag) : TSubString<T>(this, 0, 0), buffer(noUnits), capacity(0) {}
+
+template <typename T>
 TString<T>::TString(const T* units, u32 count) : TSubString<T>(this, 0, count) {
     allocate(count);
     if (count) std::memcpy(buffer, units, count * sizeof(T));
@@ -69,7 +72,7 @@ TString<T>& TString<T>::operator=(const TString& other) {
 
 template <typename T>
 TString<T>::~TString() {
-    std::free(buffer);
+    if (capacity) std::free(buffer);
 }
 
 // Reallocates to exactly `units` units (1 byte for none); never shrinks.
@@ -78,7 +81,7 @@ void TString<T>::growTo(u32 units) {
     u32 bytes = bytesFor<T>(units);
     if (bytes == 0) bytes = 1;
     if (bytes <= capacity) return;
-    T* grown = static_cast<T*>(std::realloc(buffer, bytes));
+    T* grown = static_cast<T*>(capacity ? std::realloc(buffer, bytes) : std::malloc(bytes));
     if (!grown) throw std::bad_alloc();
     buffer = grown;
     capacity = bytes;

@@ -70,6 +70,10 @@ template <typename T>
 class TString : public TSubString<T> {
 public:
     TString();
+    // An empty string that allocates nothing until units arrive; for the many
+    // values that stay empty, such as those of element nodes.
+    enum NoBufferTag { NoBuffer };
+    explicit TString(NoBufferTag);
     TString(const T* units, u32 count);
     explicit TString(const T* terminated);
     TString(const TString& other);
@@ -130,7 +134,10 @@ public:
 
 protected:
     T* buffer;
-    u32 capacity; // in bytes
+    u32 capacity; // in bytes; 0 while the buffer is the shared empty one
+
+    // What an unallocated string points at; never written.
+    inline static T noUnits[1] = {0};
 
 private:
     u32 capacityUnits() const { return capacity / sizeof(T); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 
 #include "base/TString.h"
@@ -19,7 +20,8 @@ public:
     struct Attributes {
         bool exists;
         bool directory;
-        bool readOnly; // the owner may not write it
+        bool readOnly;      // the owner may not write it
+        std::uint64_t size; // in bytes
     };
     static Attributes attributesOf(const Utf16String& path);
 

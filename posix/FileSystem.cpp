@@ -27,8 +27,9 @@ bool statOf(const Utf16String& path, struct stat& info) {
 
 FileSystem::Attributes FileSystem::attributesOf(const Utf16String& path) {
     struct stat info;
-    if (!statOf(path, info)) return {false, false, false};
-    return {true, S_ISDIR(info.st_mode), !ownerMayWrite(info)};
+    if (!statOf(path, info)) return {false, false, false, 0};
+    return {true, S_ISDIR(info.st_mode), !ownerMayWrite(info),
+            static_cast<std::uint64_t>(info.st_size)};
 }
 
 std::FILE* FileSystem::open(const Utf16String& path, const char* mode) {

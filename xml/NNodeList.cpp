@@ -5,6 +5,9 @@
 
 namespace ZUM {
 
-NNodeList::NNodeList() : NodeList(std::make_unique<NDLinkList<Node>>(true)) {}
+// The base keeps only the address of the member, which is built right after it.
+NNodeList::NNodeList() : NodeList(children), children(true) {}
+
+NNodeList::~NNodeList() = default;
 
 } // namespace ZUM

@@ -123,16 +123,16 @@ protected:
     Document* ownerDocument;
     Node* parentNode = nullptr;
     std::int16_t nodeType;
+    bool explicitEndTag = false;
     NNodeList childNodes;
     mutable std::unique_ptr<NamedNodeMap> attributes; // made on first use
     // Made at the first registration: most nodes never have one.
     std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
-    bool explicitEndTag = false;
     Utf16String* nodeName = nullptr;
     Utf16String* prefix = nullptr;
     Utf16String* localName = nullptr;
     Utf16String* namespaceURI = nullptr;
-    Utf16String nodeValue;
+    Utf16String nodeValue{Utf16String::NoBuffer};
 
 private:
     Node* linked(Node* child, bool done);

@@ -10,6 +10,9 @@ class Node;
 class NodeList : public ListProxy<Node> {
 public:
     using ListProxy<Node>::ListProxy;
+
+protected:
+    explicit NodeList(List<Node>& kept) : ListProxy<Node>(kept) {}
 };
 
 } // namespace ZUM

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "base/NDLinkListNode.h"
@@ -16,6 +17,8 @@ public:
     XMLParserSrcUnit(const Utf16String& name, const Utf16String& text);
     // Reads its own copy of `count` units (the loader's document text).
     XMLParserSrcUnit(const Utf16String& name, const u16* units, u32 count);
+    // Reads and owns `text`, made by the caller with new (no copy).
+    XMLParserSrcUnit(const Utf16String& name, std::unique_ptr<Utf16String> text);
     ~XMLParserSrcUnit();
 
     XMLParserSrcUnit(const XMLParserSrcUnit&) = delete;

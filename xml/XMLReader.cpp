@@ -8,6 +8,7 @@
 #include "base/FixedMemIFlow.h"
 #include "base/FlowsModule.h"
 #include "base/MemOFlow.h"
+#include "base/StringOFlow.h"
 #include "encoding/DetectorRegistry.h"
 #include "encoding/EncodingRegistry.h"
 #include "file/FileIFlow.h"
@@ -43,6 +44,19 @@ int XMLReader::decodingFor(const MemBlock&, int detectedId) {
     return detectedId;
 }
 
+namespace {
+
+// At most how many UTF-16 units `bytes` bytes in encoding `id` decode to, so
+// the text is allocated once: 8-bit forms give at most a unit a byte, 16-bit
+// forms a unit per two bytes, 32-bit forms up to two units per four bytes.
+u32 unitsBound(int id, u32 bytes) {
+    const bool sixteen = (id >= 2 && id <= 3) || (id >= 9 && id <= 10) || (id >= 13 && id <= 16);
+    const bool thirtyTwo = (id >= 4 && id <= 5) || (id >= 11 && id <= 12) || (id >= 17 && id <= 20);
+    return (sixteen || thirtyTwo ? bytes / 2 : bytes) + 16;
+}
+
+} // namespace
+
 // Detects the encoding of the raw bytes and decodes them to UTF-16 units in
 // native order.
 XMLParserSrcUnit* XMLReader::decode(const Utf16String& name, const MemBlock& raw) {
@@ -56,14 +70,20 @@ XMLParserSrcUnit* XMLReader::decode(const Utf16String& name, const MemBlock& raw
     if (!chain) return nullptr;
     FixedMemIFlow bytes(&raw);
     chain->attach(&bytes);
-    MemOFlow units;
+    auto text = std::make_unique<Utf16String>();
+    text->reserve(unitsBound(id, raw.size));
+    StringOFlow<u16> units(text.get());
     Conveyer(chain.get(), &units).pump();
-    const MemBlock* text = units.memBlock();
-    return new XMLParserSrcUnit(name, reinterpret_cast<const u16*>(text->data), text->size / 2);
+    return new XMLParserSrcUnit(name, std::move(text));
 }
 
 XMLParserSrcUnit* XMLReader::openFlow(const Utf16String& name, IFlow* input) {
+    return readAndDecode(name, input, 0);
+}
+
+XMLParserSrcUnit* XMLReader::readAndDecode(const Utf16String& name, IFlow* input, u32 sizeHint) {
     MemOFlow raw;
+    raw.reserve(sizeHint);
     Conveyer(input, &raw).pump();
     return decode(name, *raw.memBlock());
 }
@@ -71,7 +91,12 @@ XMLParserSrcUnit* XMLReader::openFlow(const Utf16String& name, IFlow* input) {
 XMLParserSrcUnit* XMLReader::openFile(const Utf16String& name, std::FILE* file) {
     if (!file) return nullptr;
     FileIFlow input(file);
-    return openFlow(name, &input);
+    // The file's size, when it can be told, lets the bytes be read into one block.
+    long size = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+    std::rewind(file);
+    const u32 hint = size > 0 && size < long(UINT32_MAX) ? static_cast<u32>(size) : 0;
+    return readAndDecode(name, &input, hint);
 }
 
 XMLParserSrcUnit* XMLReader::openPath(const Utf16String& name, const Utf16String& path) {

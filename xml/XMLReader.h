@@ -51,6 +51,7 @@ protected:
 
 private:
     XMLParserSrcUnit* decode(const Utf16String& name, const MemBlock& raw);
+    XMLParserSrcUnit* readAndDecode(const Utf16String& name, IFlow* input, u32 sizeHint);
     XMLParserSrcUnit* openFile(const Utf16String& name, std::FILE* file);
     XMLParserSrcUnit* openCatalogEntry(const Utf16String& identifier, std::int32_t kind);
     bool toIdentifierBytes(const Utf16String& identifier, Utf8String& bytes) const;

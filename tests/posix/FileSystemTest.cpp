@@ -44,6 +44,7 @@ TEST_F(FileSystemTest, AttributesNeverFollowLinks) {
     EXPECT_TRUE(file.exists);
     EXPECT_FALSE(file.directory);
     EXPECT_TRUE(file.readOnly);
+    EXPECT_EQ(file.size, 1u);
     EXPECT_TRUE(FileSystem::attributesOf(wide(path("dir"))).directory);
     auto link = FileSystem::attributesOf(wide(path("link")));
     EXPECT_TRUE(link.exists);
