@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Dict.h"
+#include "base/SlabPool.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -94,6 +95,8 @@ protected:
         TreeNode* left = nullptr;
         TreeNode* right = nullptr;
         std::int32_t height = 1; // a leaf is 1, an absent subtree 0
+
+        ZUM_SLAB_ALLOCATED
 
         static int heightOf(const TreeNode* node) { return node ? node->height : 0; }
         void updateHeight() { height = std::max(heightOf(left), heightOf(right)) + 1; }

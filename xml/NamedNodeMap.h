@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AVLDict.h"
+#include "base/SlabPool.h"
 #include "base/TString.h"
 
 namespace ZUM {
@@ -14,6 +15,7 @@ class Node;
 class NamedNodeMap : public AVLDict<Node, Utf16String> {
 public:
     explicit NamedNodeMap(Node* ownerNode) : ownerNode(ownerNode) {}
+    ZUM_SLAB_ALLOCATED
     ~NamedNodeMap() override;
 
     const Utf16String* keyOf(Node* element) const override;

@@ -5,6 +5,7 @@
 
 #include "base/LinkList.h"
 #include "base/NDLinkListNode.h"
+#include "base/SlabPool.h"
 #include "base/TString.h"
 #include "xml/BufferPointer.h"
 #include "xml/NNodeList.h"
@@ -44,6 +45,7 @@ public:
     };
 
     Node(Document* ownerDocument, std::int16_t nodeType);
+    ZUM_SLAB_ALLOCATED
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
     // Deletes the whole subtree without recursion, however deep it is.

@@ -1,0 +1,90 @@
+#include "base/SlabPool.h"
+
+#include <mutex>
+#include <new>
+#include <vector>
+
+namespace ZUM {
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+#else
+constexpr bool Sanitized = false;
+#endif
+
+constexpr std::size_t Grain = 16;
+constexpr std::size_t MaxBytes = 256;
+constexpr std::size_t ClassCount = MaxBytes / Grain;
+
+struct FreeCell {
+    FreeCell* next;
+};
+
+// Each thread's free lists and the unused rest of its current slab.
+struct ThreadCells {
+    FreeCell* free[ClassCount] = {};
+    char* next = nullptr;
+    char* end = nullptr;
+};
+
+thread_local ThreadCells cells;
+
+// Every slab ever taken, so they stay reachable (and visibly not leaked).
+std::mutex slabsLock;
+std::vector<void*>& slabs() {
+    static std::vector<void*>* all = new std::vector<void*>;
+    return *all;
+}
+
+std::size_t classOf(std::size_t bytes) {
+    return (bytes + Grain - 1) / Grain - 1;
+}
+
+void refill(ThreadCells& own) {
+    void* slab = acquireSlab();
+    if (!slab) throw std::bad_alloc();
+    {
+        std::lock_guard<std::mutex> hold(slabsLock);
+        slabs().push_back(slab);
+    }
+    own.next = static_cast<char*>(slab);
+    own.end = own.next + SlabPool::SlabBytes;
+}
+
+} // namespace
+
+bool SlabPool::isPooling() {
+    return !Sanitized;
+}
+
+void* SlabPool::allocate(std::size_t bytes) {
+    if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator new(bytes);
+    const std::size_t cls = classOf(bytes);
+    ThreadCells& own = cells;
+    if (FreeCell* cell = own.free[cls]) {
+        own.free[cls] = cell->next;
+        return cell;
+    }
+    const std::size_t size = (cls + 1) * Grain;
+    if (static_cast<std::size_t>(own.end - own.next) < size) refill(own);
+    void* cell = own.next;
+    own.next += size;
+    return cell;
+}
+
+void SlabPool::release(void* cell, std::size_t bytes) noexcept {
+    if (!cell) return;
+    if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator delete(cell);
+    FreeCell*& head = cells.free[classOf(bytes)];
+    head = new (cell) FreeCell{head};
+}
+
+} // namespace ZUM

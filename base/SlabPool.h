@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+
+namespace ZUM {
+
+// Memory for the many small objects of a document tree (nodes, attribute maps,
+// dictionary cells): cells of size classes 16 bytes apart, up to 256 bytes,
+// carved from slabs of 2 MiB that the platform may back with huge pages. A
+// freed cell goes to a free list of the freeing thread and serves the next
+// object of its class; slabs are kept for the life of the process.
+//
+// Sanitizer builds use the global allocator instead, so that every object is
+// still checked on its own.
+class SlabPool {
+public:
+    static void* allocate(std::size_t bytes);
+    static void release(void* cell, std::size_t bytes) noexcept;
+    // False in sanitizer builds, where the global allocator serves every object.
+    static bool isPooling();
+
+    static constexpr std::size_t SlabBytes = std::size_t(2) << 20;
+};
+
+// A new slab of SlabPool::SlabBytes bytes; null when memory is exhausted. One
+// implementation per platform.
+void* acquireSlab();
+
+// Class-specific allocation through the pool, for a class hierarchy's base.
+#define ZUM_SLAB_ALLOCATED                                                                         \
+    static void* operator new(std::size_t bytes) {                                                 \
+        return ::ZUM::SlabPool::allocate(bytes);                                                   \
+    }                                                                                              \
+    static void operator delete(void* cell, std::size_t bytes) noexcept {                          \
+        ::ZUM::SlabPool::release(cell, bytes);                                                     \
+    }
+
+} // namespace ZUM
