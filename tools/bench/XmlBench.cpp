@@ -174,6 +174,7 @@ void XmlParseSerialiseZum(benchmark::State& state) {
         std::unique_ptr<ZUM::Document> document(parseOurs());
         if (!document) state.SkipWithError("parse failed");
         ZUM::MemOFlow flow;
+        flow.reserve(static_cast<ZUM::u32>(fixture().bytes() + 4096)); // as the repair does
         ZUM::XMLOutputter outputter(&flow, ZUM::XMLOutputter::RestoreReferences);
         document->output(outputter);
     }
