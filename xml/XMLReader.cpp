@@ -44,6 +44,10 @@ int XMLReader::decodingFor(const MemBlock&, int detectedId) {
     return detectedId;
 }
 
+bool XMLReader::acceptsText(const Utf16String&) {
+    return true;
+}
+
 namespace {
 
 // At most how many UTF-16 units `bytes` bytes in encoding `id` decode to, so
@@ -74,6 +78,7 @@ XMLParserSrcUnit* XMLReader::decode(const Utf16String& name, const MemBlock& raw
     text->reserve(unitsBound(id, raw.size));
     StringOFlow<u16> units(text.get());
     Conveyer(chain.get(), &units).pump();
+    if (!acceptsText(*text)) return nullptr;
     return new XMLParserSrcUnit(name, std::move(text));
 }
 

@@ -48,6 +48,8 @@ protected:
     // The encoding to decode `raw` with, given the detector's answer; 0 refuses
     // the document.
     virtual int decodingFor(const MemBlock& raw, int detectedId);
+    // Whether the decoded text may be parsed; false refuses the document.
+    virtual bool acceptsText(const Utf16String& text);
 
 private:
     XMLParserSrcUnit* decode(const Utf16String& name, const MemBlock& raw);

@@ -101,6 +101,9 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
     write("euc.html",
           "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><html><head/>\x8F\xB0\xA1</html>");
     EXPECT_EQ(repair("euc.html"), NotXml);
+    // Units that would read as kept entity references are refused.
+    write("marker.html", "<html><head/><body>a\x01nbsp\x02b</body></html>");
+    EXPECT_EQ(repair("marker.html"), NotXml);
     // A read failure while loading is a load failure, not a crash.
     EXPECT_EQ(RepairJob(pathOf("/proc/self/mem")).run(), NotXml);
 }
