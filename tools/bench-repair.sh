@@ -12,6 +12,7 @@ cli=build/default/quorlin-cli
 for tool in xmlstarlet /usr/bin/time python3; do
     command -v "$tool" >/dev/null || { echo "bench-repair: needs $tool" >&2; exit 1; }
 done
+cmake --preset default >/dev/null
 cmake --build --preset default --target quorlin-cli >/dev/null
 
 work=$(mktemp -d)
