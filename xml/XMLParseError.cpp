@@ -98,6 +98,8 @@ const char* const messages[] = {
     "recursive entity reference.",                 // 176
     "entity expansion exceeds the limit.",         // 177
     "nesting exceeds the depth limit.",            // 178
+    "character reference out of range.",           // 179
+    "character reference to a marker unit.",       // 180
 };
 
 static_assert(std::size(messages) == XMLParseError::LastNumber - XMLParseError::FirstNumber + 1);

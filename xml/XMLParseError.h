@@ -16,7 +16,7 @@ public:
 
     // Every catalogued number; the gaps (160 to 166, 172) have no error.
     static constexpr std::int32_t FirstNumber = 101;
-    static constexpr std::int32_t LastNumber = 178;
+    static constexpr std::int32_t LastNumber = 180;
     static bool isCatalogued(std::int32_t number);
 };
 
@@ -93,6 +93,8 @@ enum XMLErrorNumber : std::int32_t {
     ErrRecursiveEntity = 176,
     ErrExpansionLimit = 177,
     ErrDepthLimit = 178,
+    ErrCharRefRange = 179,
+    ErrCharRefMarker = 180,
 };
 
 } // namespace ZUM

@@ -451,20 +451,30 @@ void XMLParser::parseReference(Utf16String& out) {
     if (entity) expandEntity(*static_cast<Entity*>(entity)->getReplacementText(), expanding);
 }
 
-// "&#" or "&#x" and digits; the value wraps at 16 bits and any unit is taken.
+// "&#" or "&#x" and digits. Values past U+FFFF become a surrogate pair; a
+// value past U+10FFFF, or one naming the units that mark a kept entity
+// reference, would corrupt the text and ends the parse.
 void XMLParser::parseCharRef(Utf16String& out) {
     bool hex = source->matchAndSkip(u"x");
     scratch.clear();
     if (hex ? !source->readWhileAny(HexDigits.data, HexDigits.size, scratch)
             : !source->readWhileAny(DecimalDigits.data, DecimalDigits.size, scratch))
         fail(hex ? ErrHexCharRef : ErrDecimalCharRef);
-    u16 unit = 0;
-    for (u32 i = 0; i < scratch.length(); ++i) {
-        u16 digit = scratch[i];
-        u16 weight = digit <= u'9' ? digit - u'0' : (digit | 0x20) - u'a' + 10;
-        unit = static_cast<u16>(unit * (hex ? 16 : 10) + weight);
+    constexpr u32 Beyond = 0x110000;
+    u32 value = 0;
+    for (u32 i = 0; i < scratch.length() && value < Beyond; ++i) {
+        u32 digit = scratch[i];
+        u32 weight = digit <= u'9' ? digit - u'0' : (digit | 0x20) - u'a' + 10;
+        value = value * (hex ? 16 : 10) + weight;
     }
-    out.push(unit);
+    if (value >= Beyond) fail(ErrCharRefRange);
+    if (value == ReferenceOpen || value == ReferenceClose) fail(ErrCharRefMarker);
+    if (value < 0x10000) {
+        out.push(static_cast<u16>(value));
+    } else {
+        out.push(static_cast<u16>(0xD800 + ((value - 0x10000) >> 10)));
+        out.push(static_cast<u16>(0xDC00 + (value & 0x3FF)));
+    }
     if (!source->matchAndSkip(u";")) fail(ErrCharRefEnd);
 }
 

@@ -110,6 +110,8 @@ const Case cases[] = {
     {176, u"<!DOCTYPE a [<!ENTITY e \"&#38;e;\">]><a>&e;</a>"},
     {177, laughs()},
     {178, tooDeep()},
+    {179, u"<a>&#x110000;</a>"},
+    {180, u"<a b='&#1;'/>"},
 };
 
 TEST(XMLParserErrorTest, EveryNumberHasADocumentThatRaisesExactlyIt) {

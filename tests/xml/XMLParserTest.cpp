@@ -92,9 +92,13 @@ TEST(XMLParserTest, PrologWhitespaceStaysAndTrailingTextIsIgnored) {
 }
 
 TEST(XMLParserTest, TextAndReferencesFormOneNodeUntilMarkup) {
-    auto result = parsed(u"<a>x&amp;y&#65;&#x41;&#x10041;<![CDATA[<z>]]>w<b/>v<!--c-->"
+    auto result = parsed(u"<a>x&amp;y&#65;&#x41;&#x20BB7;&#1114111;<![CDATA[<z>]]>w<b/>v<!--c-->"
                          u"&lt;&gt;&apos;&quot;</a>");
-    EXPECT_EQ(children(*root(*result.document)), u"3:x&yAAA|4:<z>|3:w|E:b|3:v|8:c|3:<>'\"");
+    EXPECT_EQ(children(*root(*result.document)),
+              u"3:x&yAA\U00020BB7\U0010FFFF|4:<z>|3:w|E:b|3:v|8:c|3:<>'\"");
+    auto padded = parsed(u"<a>&#x000000000000000000041;</a>");
+    EXPECT_EQ(children(*root(*padded.document)), u"3:A");
+    EXPECT_EQ(parse(u"<a>&#99999999999999999999;</a>").error, ErrCharRefRange);
     auto zero = parsed(u"<a>&#0;</a>");
     EXPECT_EQ(children(*root(*zero.document)), std::u16string(u"3:") + char16_t(0));
 }
