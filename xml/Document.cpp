@@ -17,7 +17,7 @@ Document::Document() : Node(this, DocumentNode), implementation(sharedDOMImpleme
     setFixedName(u"#document");
     auto type = std::make_unique<DocumentType>(this);
     auto decl = std::make_unique<XMLDecl>(this);
-    if (!childNodes.append(decl.get())) throw DOMException{DOMException::NotFoundErr};
+    if (!children().append(decl.get())) throw DOMException{DOMException::NotFoundErr};
     decl->parentNode = this;
     xmlDecl = decl.release();
     doctype = type.release();

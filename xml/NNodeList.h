@@ -1,17 +1,19 @@
 #pragma once
 
 #include "base/NDLinkList.h"
+#include "base/SlabPool.h"
 #include "xml/NodeList.h"
 
 namespace ZUM {
 
 // The child list of a node: a proxy over an intrusive list that owns its
 // nodes, so the links live in the children and destroying the list destroys
-// them. The intrusive list is kept inside the proxy, so a node's child list
-// costs no allocation of its own.
+// them. The intrusive list is kept inside the proxy, so a child list is one
+// allocation.
 class NNodeList : public NodeList {
 public:
     NNodeList();
+    ZUM_SLAB_ALLOCATED
     ~NNodeList() override;
 
 private:

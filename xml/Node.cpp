@@ -20,10 +20,17 @@ Node::~Node() {
 // every node deleted here is childless and the stack stays flat at any depth.
 // Each node moves at most once, so the work is linear.
 void Node::deleteChildren() {
-    while (Node* child = childNodes.removeFirst()) {
-        while (Node* grandchild = child->childNodes.removeLast()) childNodes.prepend(grandchild);
+    if (!childNodes) return;
+    while (Node* child = childNodes->removeFirst()) {
+        if (NNodeList* grandchildren = child->childNodes.get())
+            while (Node* grandchild = grandchildren->removeLast()) childNodes->prepend(grandchild);
         delete child;
     }
+}
+
+NNodeList& Node::children() {
+    if (!childNodes) childNodes = std::make_unique<NNodeList>();
+    return *childNodes;
 }
 
 void Node::setNodeValue(const u16* data, u32 count) {
@@ -71,24 +78,24 @@ Node* Node::linked(Node* child, bool done) {
 
 Node* Node::insertBefore(Node* newChild, Node* refChild) {
     checkDetached(newChild);
-    return linked(newChild, childNodes.insertBefore(refChild, newChild));
+    return linked(newChild, children().insertBefore(refChild, newChild));
 }
 
 Node* Node::insertAfter(Node* newChild, Node* refChild) {
     checkDetached(newChild);
-    return linked(newChild, childNodes.insertAfter(refChild, newChild));
+    return linked(newChild, children().insertAfter(refChild, newChild));
 }
 
 Node* Node::replaceChild(Node* newChild, Node* oldChild) {
     checkDetached(newChild);
     if (!oldChild || oldChild->parentNode != this) throw DOMException{DOMException::NotFoundErr};
-    linked(newChild, childNodes.replace(oldChild, newChild));
+    linked(newChild, children().replace(oldChild, newChild));
     oldChild->parentNode = nullptr;
     return newChild;
 }
 
 Node* Node::removeChild(Node* child) {
-    if (!child || child->parentNode != this || !childNodes.remove(child))
+    if (!child || child->parentNode != this || !children().remove(child))
         throw DOMException{DOMException::NotFoundErr};
     child->parentNode = nullptr;
     return child;
@@ -96,7 +103,7 @@ Node* Node::removeChild(Node* child) {
 
 Node* Node::appendChild(Node* child) {
     checkDetached(child);
-    return linked(child, childNodes.append(child) != nullptr);
+    return linked(child, children().append(child) != nullptr);
 }
 
 void Node::output(XMLOutputter&) {}

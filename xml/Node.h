@@ -67,9 +67,9 @@ public:
     virtual void setPrefix(const Utf16String* orNull);
     virtual Utf16String* getLocalName() const { return localName; }
     virtual Utf16String* getNamespaceURI() const { return namespaceURI; }
-    virtual NNodeList* getChildNodes() { return &childNodes; }
-    virtual Node* getFirstChild() const { return childNodes.first(); }
-    virtual Node* getLastChild() const { return childNodes.last(); }
+    virtual NNodeList* getChildNodes() { return &children(); }
+    virtual Node* getFirstChild() const { return childNodes ? childNodes->first() : nullptr; }
+    virtual Node* getLastChild() const { return childNodes ? childNodes->last() : nullptr; }
     virtual Node* getPreviousSibling() const { return getPrevious(); }
     virtual Node* getNextSibling() const { return getNext(); }
     // Made on first use: most nodes never have attributes.
@@ -84,7 +84,7 @@ public:
     virtual Node* replaceChild(Node* newChild, Node* oldChild);
     virtual Node* removeChild(Node* child);
     virtual Node* appendChild(Node* child);
-    virtual bool hasChildNodes() const { return !childNodes.isEmpty(); }
+    virtual bool hasChildNodes() const { return childNodes && !childNodes->isEmpty(); }
     // A new detached copy for the caller, or null for kinds without one.
     virtual Node* cloneNode(bool deep) = 0;
     virtual void output(XMLOutputter& out);
@@ -126,7 +126,9 @@ protected:
     Node* parentNode = nullptr;
     std::int16_t nodeType;
     bool explicitEndTag = false;
-    NNodeList childNodes;
+    // Made on first use: text and attributes, most of a tree, never have
+    // children, and the list would be a quarter of their size.
+    std::unique_ptr<NNodeList> childNodes;
     mutable std::unique_ptr<NamedNodeMap> attributes; // made on first use
     // Made at the first registration: most nodes never have one.
     std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
@@ -135,6 +137,8 @@ protected:
     Utf16String* localName = nullptr;
     Utf16String* namespaceURI = nullptr;
     Utf16String nodeValue{Utf16String::NoBuffer};
+
+    NNodeList& children();
 
 private:
     Node* linked(Node* child, bool done);
