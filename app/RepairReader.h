@@ -16,11 +16,17 @@ protected:
     }
     // U+0001 and U+0002 mark the entity references the parser keeps, so a
     // document holding them itself (never well-formed XML) would come back
-    // changed: it is refused.
+    // changed; a surrogate without its partner could not be saved as UTF-8.
+    // Either is refused.
     bool acceptsText(const ZUM::Utf16String& text) override {
         const ZUM::u16* units = text.data();
-        for (ZUM::u32 i = 0; i < text.length(); ++i) {
-            if (units[i] == 0x0001 || units[i] == 0x0002) return false;
+        const ZUM::u32 length = text.length();
+        for (ZUM::u32 i = 0; i < length; ++i) {
+            const ZUM::u16 unit = units[i];
+            if (unit == 0x0001 || unit == 0x0002) return false;
+            if (unit < 0xD800 || unit > 0xDFFF) continue;
+            if (unit > 0xDBFF || i + 1 == length || (units[i + 1] & 0xFC00) != 0xDC00) return false;
+            ++i;
         }
         return true;
     }

@@ -452,8 +452,9 @@ void XMLParser::parseReference(Utf16String& out) {
 }
 
 // "&#" or "&#x" and digits. Values past U+FFFF become a surrogate pair; a
-// value past U+10FFFF, or one naming the units that mark a kept entity
-// reference, would corrupt the text and ends the parse.
+// value that is no character (past U+10FFFF, a surrogate) or that names the
+// units marking a kept entity reference would corrupt the text and ends the
+// parse.
 void XMLParser::parseCharRef(Utf16String& out) {
     bool hex = source->matchAndSkip(u"x");
     scratch.clear();
@@ -467,7 +468,7 @@ void XMLParser::parseCharRef(Utf16String& out) {
         u32 weight = digit <= u'9' ? digit - u'0' : (digit | 0x20) - u'a' + 10;
         value = value * (hex ? 16 : 10) + weight;
     }
-    if (value >= Beyond) fail(ErrCharRefRange);
+    if (value >= Beyond || (value >= 0xD800 && value <= 0xDFFF)) fail(ErrCharRefRange);
     if (value == ReferenceOpen || value == ReferenceClose) fail(ErrCharRefMarker);
     if (value < 0x10000) {
         out.push(static_cast<u16>(value));

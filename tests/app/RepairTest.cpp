@@ -104,6 +104,19 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
     // Units that would read as kept entity references are refused.
     write("marker.html", "<html><head/><body>a\x01nbsp\x02b</body></html>");
     EXPECT_EQ(repair("marker.html"), NotXml);
+    // A surrogate without its partner cannot be written as UTF-8; a pair can.
+    auto utf16le = [](const std::string& units) {
+        std::string out("\xFF\xFE", 2);
+        for (char c : std::string("<html><head/><body>")) out += std::string(1, c) + '\0';
+        out += units;
+        for (char c : std::string("</body></html>")) out += std::string(1, c) + '\0';
+        return out;
+    };
+    write("lone.html", utf16le(std::string("\x00\xD8x\0", 4)));
+    EXPECT_EQ(repair("lone.html"), NotXml);
+    write("pair.html", utf16le(std::string("\x3D\xD8\x00\xDE", 4)));
+    EXPECT_EQ(repair("pair.html"), Repaired);
+    EXPECT_EQ(repaired("pair.html"), "<html><head/><body>\xF0\x9F\x98\x80</body></html>");
     // A read failure while loading is a load failure, not a crash.
     EXPECT_EQ(RepairJob(pathOf("/proc/self/mem")).run(), NotXml);
 }
