@@ -590,12 +590,14 @@ void XMLParser::parsePEReference() {
     if (!doctype->getParameterEntities()->getNamedItem(refName)) fail(ErrParameterEntityUndefined);
 }
 
+// The declaration is made only once its name has been read, so a failure
+// while reading the name has nothing to release.
 template <class T>
-T* XMLParser::declare(T* declaration, const Utf16String& declaredName) {
-    std::unique_ptr<T> owned(declaration);
+T* XMLParser::declare(const Utf16String& declaredName) {
+    auto declaration = std::make_unique<T>(document.get());
     document->initName(*declaration, declaredName);
-    doctype->addDeclaration(declaration);
-    return owned.release();
+    doctype->addDeclaration(declaration.get());
+    return declaration.release();
 }
 
 void XMLParser::parseSystemId(External* target) {
@@ -651,7 +653,7 @@ void XMLParser::readPubidLiteral(Utf16String& literal) {
 
 void XMLParser::parseElementDecl() {
     requireSpace();
-    DtdElement* declaration = declare(new DtdElement(document.get()), readName(name));
+    DtdElement* declaration = declare<DtdElement>(readName(name));
     requireSpace();
     DtdECUnit* root = declaration->getContentSpec();
     if (source->matchAndSkip(u"EMPTY")) {
@@ -840,7 +842,7 @@ void XMLParser::parseEntityDecl() {
     requireSpace();
     if (source->matchAndSkip(u"%")) {
         requireSpace();
-        DtdPEntity* entity = declare(new DtdPEntity(document.get()), readName(name));
+        DtdPEntity* entity = declare<DtdPEntity>(readName(name));
         requireSpace();
         if (source->matchAndSkip(u"SYSTEM")) {
             parseSystemId(entity);
@@ -851,7 +853,7 @@ void XMLParser::parseEntityDecl() {
             entity->setNodeValue(value);
         }
     } else {
-        Entity* entity = declare(new Entity(document.get()), readName(name));
+        Entity* entity = declare<Entity>(readName(name));
         requireSpace();
         if (source->matchAndSkip(u"SYSTEM")) {
             parseSystemId(entity);
@@ -906,7 +908,7 @@ void XMLParser::parseEntityValue(Utf16String& out) {
 
 void XMLParser::parseNotationDecl() {
     requireSpace();
-    Notation* notation = declare(new Notation(document.get()), readName(name));
+    Notation* notation = declare<Notation>(readName(name));
     requireSpace();
     if (source->matchAndSkip(u"SYSTEM"))
         parseSystemId(notation);

@@ -140,7 +140,7 @@ private:
     template <class T>
     T* append(Node* parent, T* child);
     template <class T>
-    T* declare(T* declaration, const Utf16String& name);
+    T* declare(const Utf16String& name);
 
     DOMImplementation* implementation;
     XMLReader* reader;

@@ -238,6 +238,17 @@ TEST(XMLParserTest, UnboundedInputEndsInItsOwnErrors) {
     EXPECT_EQ(parse(u"<!DOCTYPE a [<!ENTITY q '&#34;'>]><a b=\"&q;").error, ErrNameStart);
 }
 
+// A declaration whose name cannot be read leaves nothing behind (the
+// sanitizer build's leak check watches this).
+TEST(XMLParserTest, DeclarationsWithoutANameFailCleanly) {
+    for (const char16_t* declaration : {u"<!ENTITY % *p 'x'>", u"<!ENTITY *e 'x'>",
+                                        u"<!ELEMENT *a ANY>", u"<!NOTATION *n SYSTEM 'n'>"}) {
+        SCOPED_TRACE(utf8(declaration));
+        EXPECT_EQ(parse(std::u16string(u"<!DOCTYPE a [") + declaration + u"]><a/>").error,
+                  ErrNameStart);
+    }
+}
+
 TEST(XMLParserTest, RecursiveReferencesAreRefused) {
     // Direct, through another entity, and in tail position where each text is
     // used up before the next is pushed.
