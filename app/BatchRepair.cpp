@@ -2,7 +2,6 @@
 
 #include "app/BookFinder.h"
 #include "app/RepairJob.h"
-#include "encoding/EncodingRegistry.h"
 #include "file/Console.h"
 #include "file/FileSystem.h"
 
@@ -10,11 +9,8 @@ using namespace ZUM;
 
 namespace {
 
-PathString pathOf(const std::string& utf8) {
-    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
-    PathString path;
-    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
-    return path;
+PathString pathOf(const std::string& native) {
+    return FileSystem::widePath(native.data(), static_cast<u32>(native.size()));
 }
 
 bool isDirectory(const std::string& path) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "encoding/EncodingRegistry.h"
 #include "file/DirectoryListing.h"
 #include "file/FileSystem.h"
 
@@ -10,16 +9,13 @@ using namespace ZUM;
 
 namespace {
 
-Utf16String wide(const std::string& utf8) {
-    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
-    Utf16String text;
-    convertToUtf16String(Utf8N, Utf16N, &bytes, text);
-    return text;
+Utf16String wide(const std::string& native) {
+    return FileSystem::widePath(native.data(), static_cast<u32>(native.size()));
 }
 
-std::string narrow(const Utf16String& text) {
+std::string narrow(const Utf16String& path) {
     Utf8String bytes;
-    convertFromUtf16String(Utf16N, Utf8N, &text, bytes);
+    FileSystem::nativePath(path, bytes);
     return std::string(bytes.data(), bytes.length());
 }
 

@@ -35,6 +35,13 @@ public:
     static bool removeDirectory(const Utf16String& path);
     // Moves an entry to a new path; false on failure.
     static bool rename(const Utf16String& from, const Utf16String& to);
+
+    // A path in the platform's narrow form as UTF-16, and back. The two are
+    // exact inverses: a name read from a directory, or given on a command
+    // line, always leads back to the entry it came from, never to another.
+    // nativePath is false for a path the platform cannot spell.
+    static PathString widePath(const char* bytes, u32 size);
+    static bool nativePath(const Utf16String& path, Utf8String& bytes);
 };
 
 } // namespace ZUM

@@ -1,9 +1,10 @@
 #include "file/DirectoryListing.h"
 
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include "encoding/EncodingRegistry.h"
+#include "file/FileSystem.h"
 #include "posix/PathBytes.h"
 
 namespace ZUM {
@@ -42,8 +43,7 @@ bool DirectoryListing::next(Utf16String& name, bool& isDirectory) {
         struct stat info;
         isDirectory = ::lstat(full.terminate(), &info) == 0 && S_ISDIR(info.st_mode);
     }
-    const Utf8String bytes(entry->d_name);
-    convertToUtf16String(Utf8N, Utf16N, &bytes, name);
+    name.assign(FileSystem::widePath(entry->d_name, static_cast<u32>(std::strlen(entry->d_name))));
     return true;
 }
 

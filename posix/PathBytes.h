@@ -4,8 +4,8 @@
 
 namespace ZUM {
 
-// A UTF-16 path as the terminated UTF-8 bytes POSIX calls take, converted with
-// the library's own converters. Empty when the path cannot be converted.
+// A UTF-16 path as the terminated bytes POSIX calls take (see
+// FileSystem::nativePath). Empty when the path cannot be spelt so.
 class PathBytes : public Object {
 public:
     explicit PathBytes(const Utf16String& path);

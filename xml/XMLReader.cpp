@@ -1,5 +1,6 @@
 #include "xml/XMLReader.h"
 
+#include <cstring>
 #include <memory>
 
 #include "base/CompositIFilter.h"
@@ -109,11 +110,7 @@ XMLParserSrcUnit* XMLReader::openPath(const Utf16String& name, const Utf16String
 }
 
 XMLParserSrcUnit* XMLReader::openNarrowPath(const Utf16String& name, const char* path) {
-    Utf8String bytes(path);
-    Utf16String wide;
-    // A narrow path is in the platform's own encoding, UTF-8 here.
-    if (!convertToUtf16String(Utf8N, Utf16N, &bytes, wide)) return nullptr;
-    return openPath(name, wide);
+    return openPath(name, FileSystem::widePath(path, static_cast<u32>(std::strlen(path))));
 }
 
 bool XMLReader::toIdentifierBytes(const Utf16String& identifier, Utf8String& bytes) const {

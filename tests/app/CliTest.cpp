@@ -85,6 +85,11 @@ TEST_F(Cli, RecursiveRepairsEveryBookInPathOrder) {
     write("shelf/a/ncc.html", book("vorka:2"));
     write("shelf/a/inner/ncc.html", book("vorka:3"));
     write("shelf/a/NCC.HTML", book("vorka:4"));
+    // Two books whose folder names differ only by a byte that is not UTF-8.
+    makeDirectory("shelf/c");
+    makeDirectory("shelf/c\xe9");
+    write("shelf/c/ncc.html", book("vorka:6"));
+    write("shelf/c\xe9/ncc.html", book("vorka:7"));
     makeDirectory("elsewhere");
     write("elsewhere/ncc.html", book("vorka:5"));
     ASSERT_EQ(::symlink(path("elsewhere").c_str(), path("shelf/link").c_str()), 0);
@@ -93,8 +98,12 @@ TEST_F(Cli, RecursiveRepairsEveryBookInPathOrder) {
     EXPECT_EQ(run.status, 0);
     const std::string expected = path("shelf/a/inner/ncc.html") + ": " + Repaired + "\n" +
                                  path("shelf/a/ncc.html") + ": " + Repaired + "\n" +
-                                 path("shelf/b/ncc.html") + ": " + Repaired + "\n";
+                                 path("shelf/b/ncc.html") + ": " + Repaired + "\n" +
+                                 path("shelf/c/ncc.html") + ": " + Repaired + "\n" +
+                                 path("shelf/c\xe9/ncc.html") + ": " + Repaired + "\n";
     EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(read("shelf/c/ncc.html.old"), book("vorka:6"));
+    EXPECT_EQ(read("shelf/c\xe9/ncc.html.old"), book("vorka:7"));
     EXPECT_FALSE(exists("elsewhere/ncc.html.old"));
     EXPECT_FALSE(exists("shelf/a/NCC.HTML.old"));
 }
