@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "base/Conveyer.h"
 #include "base/FixedMemIFlow.h"
 #include "tests/IOExpect.h"
+#include "tests/Scratch.h"
 
 using namespace ZUM;
 
@@ -19,45 +18,24 @@ namespace {
 constexpr const char* InTag = "file/FileIFlow";
 constexpr const char* OutTag = "file/FileOFlow";
 
-// A file in the temporary directory named after the running test, removed at
-// the end of the test.
-class TempFile {
-public:
-    TempFile() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = std::filesystem::temp_directory_path() /
-               (std::string("zum-") + test->test_suite_name() + "-" + test->name());
-    }
-    ~TempFile() { std::filesystem::remove(path); }
-
-    void write(const std::vector<u8>& bytes) const {
-        std::FILE* f = open("wb");
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-        std::fclose(f);
-    }
-    std::vector<u8> bytes() const {
-        std::FILE* f = open("rb");
-        std::vector<u8> out;
-        for (int c; (c = std::fgetc(f)) != EOF;) out.push_back(static_cast<u8>(c));
-        std::fclose(f);
-        return out;
-    }
+// Each test works on the file "f" of its own scratch directory.
+class FileFlowTest : public Scratch {
+protected:
     std::FILE* open(const char* mode) const {
-        std::FILE* f = std::fopen(path.c_str(), mode);
-        EXPECT_NE(f, nullptr) << path;
+        std::FILE* f = std::fopen(path("f").c_str(), mode);
+        EXPECT_NE(f, nullptr);
         return f;
     }
-
-private:
-    std::filesystem::path path;
 };
+
+using FileIFlowTest = FileFlowTest;
+using FileOFlowTest = FileFlowTest;
 
 } // namespace
 
-TEST(FileIFlow, UnitReadsDropAUnitCutShortByTheEnd) {
-    TempFile file;
-    file.write({0x01, 0x02, 0x03});
-    FileIFlow flow(file.open("rb"));
+TEST_F(FileIFlowTest, UnitReadsDropAUnitCutShortByTheEnd) {
+    write("f", "\x01\x02\x03");
+    FileIFlow flow(open("rb"));
     EXPECT_TRUE(flow.isAtStart());
     EXPECT_EQ(flow.read16(), 0x0201);
     EXPECT_FALSE(flow.isAtStart());
@@ -73,10 +51,9 @@ TEST(FileIFlow, UnitReadsDropAUnitCutShortByTheEnd) {
     EXPECT_IO_ERROR(flow.read8(), IOException::NotOpen, InTag);
 }
 
-TEST(FileIFlow, ArrayReadsAreOneFreadAndReportAShortRead) {
-    TempFile file;
-    file.write({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    FileIFlow flow(file.open("rb"));
+TEST_F(FileIFlowTest, ArrayReadsAreOneFreadAndReportAShortRead) {
+    write("f", "\x01\x02\x03\x04\x05\x06\x07\x08\x09");
+    FileIFlow flow(open("rb"));
     u32 wide[2] = {};
     u32 got = 0;
     flow.read32Many(2, wide, got);
@@ -91,9 +68,8 @@ TEST(FileIFlow, ArrayReadsAreOneFreadAndReportAShortRead) {
     EXPECT_IO_ERROR(never.read16Many(1, nullptr, got), IOException::NotOpen, InTag);
 }
 
-TEST(FileIFlow, ReadErrorsAreSystemErrors) {
-    TempFile file;
-    FileIFlow flow(file.open("wb")); // a file open for writing cannot be read
+TEST_F(FileIFlowTest, ReadErrorsAreSystemErrors) {
+    FileIFlow flow(open("wb")); // a file open for writing cannot be read
     u16 units[4];
     u32 got = 5;
     EXPECT_IO_ERROR(flow.read16Many(4, units, got), IOException::SystemError, InTag);
@@ -101,10 +77,9 @@ TEST(FileIFlow, ReadErrorsAreSystemErrors) {
     EXPECT_IO_ERROR(flow.read8(), IOException::SystemError, InTag);
 }
 
-TEST(FileIFlow, LineReadsAndBorrowedFiles) {
-    TempFile file;
-    file.write({'o', 'n', 'e', '\n', 't', 'w', 'o'});
-    std::FILE* f = file.open("rb");
+TEST_F(FileIFlowTest, LineReadsAndBorrowedFiles) {
+    write("f", "one\ntwo");
+    std::FILE* f = open("rb");
     {
         FileIFlow flow(f, true);
         Utf8String line;
@@ -118,10 +93,9 @@ TEST(FileIFlow, LineReadsAndBorrowedFiles) {
     std::fclose(f);
 }
 
-TEST(FileOFlow, WritesNativeOrderAndSeeksBackOnReset) {
-    TempFile file;
+TEST_F(FileOFlowTest, WritesNativeOrderAndSeeksBackOnReset) {
     {
-        FileOFlow flow(file.open("wb"));
+        FileOFlow flow(open("wb"));
         EXPECT_TRUE(flow.isAtStart());
         flow.write8(0xAA);
         EXPECT_FALSE(flow.isAtStart());
@@ -136,17 +110,16 @@ TEST(FileOFlow, WritesNativeOrderAndSeeksBackOnReset) {
         EXPECT_TRUE(flow.writeTerminated8("\x0B"));
         flow.flush();
     }
-    EXPECT_EQ(file.bytes(), (std::vector<u8>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(read("f"), "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B");
 
     FileOFlow closed;
     EXPECT_IO_ERROR(closed.write32(1), IOException::NotOpen, OutTag);
     EXPECT_IO_ERROR(closed.flush(), IOException::NotOpen, OutTag);
 }
 
-TEST(FileOFlow, RefusedWritesAndFailedFlushes) {
-    TempFile file;
-    file.write({});
-    FileOFlow readOnly(file.open("rb"));
+TEST_F(FileOFlowTest, RefusedWritesAndFailedFlushes) {
+    write("f", "");
+    FileOFlow readOnly(open("rb"));
     EXPECT_IO_ERROR(readOnly.write16(1), IOException::WriteRefused, OutTag);
     u32 written = 9;
     const u32 wide[] = {1, 2};
@@ -158,20 +131,20 @@ TEST(FileOFlow, RefusedWritesAndFailedFlushes) {
     FileOFlow flow(full);
     flow.write8(1); // buffered: the device refuses it only when flushed
     EXPECT_IO_ERROR(flow.flush(), IOException::SystemError, OutTag);
-    std::vector<u8> big(1 << 16, 0x55);
-    EXPECT_IO_ERROR(flow.write8Many(static_cast<u32>(big.size()), big.data(), written),
+    std::string big(1 << 16, 0x55);
+    EXPECT_IO_ERROR(flow.write8Many(static_cast<u32>(big.size()),
+                                    reinterpret_cast<const u8*>(big.data()), written),
                     IOException::WriteRefused, OutTag);
     EXPECT_LT(written, big.size());
 }
 
-TEST(FileOFlow, ByteConveyerFillsAFile) {
-    TempFile file;
-    std::vector<u8> bytes(5000);
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<u8>(i % 251);
+TEST_F(FileOFlowTest, ByteConveyerFillsAFile) {
+    std::string bytes(5000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
     {
         FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
-        FileOFlow destination(file.open("wb"));
+        FileOFlow destination(open("wb"));
         Conveyer{&source, &destination}.pumpBytes();
     }
-    EXPECT_EQ(file.bytes(), bytes);
+    EXPECT_EQ(read("f"), bytes);
 }
