@@ -38,12 +38,6 @@ void text(Node& parent, const std::string& data) {
     parent.appendChild(parent.getOwnerDocument()->createTextNode(&value));
 }
 
-void pseudoAttribute(Document& doc, const char* name, const char* value) {
-    Attr* attribute = doc.createAttribute(utf16(name));
-    attribute->setNodeValue(utf16(value));
-    doc.getXMLDecl()->getAttributes()->setNamedItem(attribute);
-}
-
 } // namespace
 
 TEST(XMLOutputter, ElementsWithAndWithoutContent) {
@@ -95,18 +89,16 @@ TEST(XMLOutputter, CommentsSectionsAndInstructionsAreWrittenRaw) {
 }
 
 TEST(XMLOutputter, DeclarationWritesItsThreePseudoAttributesInOrder) {
-    Document doc;
     // Without a version (a document read without a declaration) nothing is
     // written: "<?xml ?>" would not be well-formed.
-    EXPECT_EQ(serialise(doc, Repair), "");
-    pseudoAttribute(doc, "version", "1.0");
-    EXPECT_EQ(serialise(doc, XMLOutputter::NoSpaceBeforeDeclEnd), "<?xml version=\"1.0\"?>");
-    pseudoAttribute(doc, "standalone", "yes");
-    pseudoAttribute(doc, "other", "no");
-    pseudoAttribute(doc, "encoding", "UTF-8");
-    Element* root = child(doc, "r");
-    Utf16String note = utf16(" n ");
-    doc.insertBefore(doc.createComment(&note), root);
+    Document empty;
+    EXPECT_EQ(serialise(empty, Repair), "");
+    auto parsed = ParseSupport::parse(
+        u"<?xml version='1.0' encoding='UTF-8' standalone='yes'?><!-- n --><r/>");
+    Document& doc = *parsed.document;
+    Attr* other = doc.createAttribute(utf16("other"));
+    other->setNodeValue(utf16("no"));
+    doc.getXMLDecl()->getAttributes()->setNamedItem(other);
     EXPECT_EQ(serialise(doc, Repair),
               "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?><!-- n --><r/>");
     EXPECT_EQ(serialise(doc, Repair | XMLOutputter::NoSpaceBeforeDeclEnd),
@@ -141,29 +133,19 @@ TEST(XMLOutputter, DocumentTypesAsParsed) {
 }
 
 TEST(XMLOutputter, ContentModelsTheParserNeverMakes) {
-    Document doc;
-    DocumentType* type = doc.getDoctype();
-    doc.initName(*type, utf16("book"));
-    auto declare = [&](const char* name) {
-        auto* element = new DtdElement(&doc);
-        doc.initName(*element, utf16(name));
-        type->addDeclaration(element);
-        return element;
+    auto parsed =
+        ParseSupport::parse(u"<!DOCTYPE book [<!ELEMENT none ANY><!ELEMENT o (a,a)>]><book/>");
+    DocumentType* type = parsed.document->getDoctype();
+    auto declared = [&](const char16_t* name) {
+        return static_cast<DtdElement*>(type->getElementDecls()->getNamedItem(Utf16String(name)));
     };
-    auto unit = [&](DtdECUnit* group, u32 flags) {
-        auto* member = new DtdECUnit(&doc);
-        member->setFlags(flags);
-        member->setName(utf16("a"));
-        group->appendChild(member);
-    };
-    declare("none");
+    declared(u"none")->getContentSpec()->setFlags(0);
     // A name with every occurrence bit writes none; an unknown kind writes nothing.
-    DtdElement* odd = declare("o");
-    odd->getContentSpec()->setFlags(DtdECUnit::Sequence);
-    unit(odd->getContentSpec(), DtdECUnit::Name | DtdECUnit::OccurrenceMask);
-    unit(odd->getContentSpec(), 3);
+    DtdECUnit* model = declared(u"o")->getContentSpec();
+    model->getChildren()->get(0)->setFlags(DtdECUnit::Name | DtdECUnit::OccurrenceMask);
+    model->getChildren()->get(1)->setFlags(3);
     // Entering the same node again changes nothing.
-    type->addDeclaration(odd);
+    type->addDeclaration(declared(u"o"));
     EXPECT_EQ(type->getDeclarations()->count(), 2);
     EXPECT_EQ(serialise(*type), "<!DOCTYPE book [<!ELEMENT none  ><!ELEMENT o (a,) >]>");
 }
