@@ -47,7 +47,9 @@ Units readAll(IFilter& filter, u32 block) {
     return output;
 }
 
-Units run(IFilter& filter, const Units& input, int inWidth, u32 block) {
+} // namespace
+
+Units drain(IFilter& filter, const Units& input, int inWidth, u32 block) {
     const std::string bytes = layOut(input, inWidth);
     FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
     filter.attach(&source);
@@ -60,8 +62,6 @@ Units run(IFilter& filter, const Units& input, int inWidth, u32 block) {
     return output;
 }
 
-} // namespace
-
 Units bytesOf(const std::string& bytes) {
     return Units(reinterpret_cast<const u8*>(bytes.data()),
                  reinterpret_cast<const u8*>(bytes.data()) + bytes.size());
@@ -73,18 +73,10 @@ std::string stringOf(const Units& bytes) {
     return text;
 }
 
-Units drain(IFilter& filter, const Units& input, int inWidth) {
-    return run(filter, input, inWidth, 0);
-}
-
-Units drainInBlocks(IFilter& filter, const Units& input, int inWidth, u32 block) {
-    return run(filter, input, inWidth, block);
-}
-
 Units convertEveryWay(IFilter& filter, const Units& input, int inWidth) {
     const Units single = drain(filter, input, inWidth);
-    EXPECT_EQ(drainInBlocks(filter, input, inWidth, 3), single) << "blocks of 3";
-    EXPECT_EQ(drainInBlocks(filter, input, inWidth, 4096), single) << "blocks of 4096";
+    EXPECT_EQ(drain(filter, input, inWidth, 3), single) << "blocks of 3";
+    EXPECT_EQ(drain(filter, input, inWidth, 4096), single) << "blocks of 4096";
     return single;
 }
 
@@ -97,13 +89,7 @@ Reference referenceOf(std::shared_ptr<IFilter> converter, int inWidth) {
         if (converter->unitWidths() != Width8) {
             return output.size() == 1 ? static_cast<u16>(output[0]) : CodeTable::Unmapped;
         }
-        std::string bytes = stringOf(output);
-        if (bytes.starts_with('\x1B') && bytes.ends_with("\x1B(B")) {
-            bytes = bytes.substr(3, bytes.size() - 6);
-        }
-        if (bytes.empty() || bytes.size() > 2) return CodeTable::Unmapped;
-        return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0])
-                                                  : u8(bytes[0]) << 8 | u8(bytes[1]));
+        return codeOf(stringOf(output));
     };
 }
 
@@ -139,12 +125,6 @@ std::u16string textOf(const Units& units) {
 
 std::string utf16Bytes(const std::u16string& text) {
     return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-}
-
-std::u16string utf16Text(const std::string& bytes) {
-    std::u16string text(bytes.size() / 2, u'\0');
-    std::memcpy(text.data(), bytes.data(), text.size() * 2);
-    return text;
 }
 
 } // namespace ZUM::test
