@@ -47,19 +47,36 @@ Units readAll(IFilter& filter, u32 block) {
     return output;
 }
 
-} // namespace
-
-Units drain(IFilter& filter, const Units& input, int inWidth, u32 block) {
+Units run(IFilter& filter, const Units& input, int inWidth, u32 block, bool fresh) {
     const std::string bytes = layOut(input, inWidth);
     FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
     filter.attach(&source);
-    filter.reset(); // a fresh stream: no shift state left from the last run
+    if (fresh) filter.reset(); // no shift state left from the last run
     const int width = filter.unitWidths();
     Units output = width == Width8    ? readAll<u8>(filter, block)
                    : width == Width16 ? readAll<u16>(filter, block)
                                       : readAll<u32>(filter, block);
     filter.attach(nullptr);
     return output;
+}
+
+} // namespace
+
+Units drain(IFilter& filter, const Units& input, int inWidth, u32 block) {
+    return run(filter, input, inWidth, block, true);
+}
+
+Units afterReset(IFilter& filter, const Units& started, int inWidth, int count, const Units& next) {
+    const std::string bytes = layOut(started, inWidth);
+    FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
+    filter.attach(&source);
+    filter.reset();
+    for (int i = 0; i < count; ++i) {
+        const int width = filter.unitWidths();
+        width == Width8 ? filter.read8() : width == Width16 ? filter.read16() : filter.read32();
+    }
+    EXPECT_TRUE(filter.reset());
+    return run(filter, next, inWidth, 0, false);
 }
 
 Units bytesOf(const std::string& bytes) {

@@ -21,6 +21,10 @@ std::string stringOf(const Units& bytes);
 // in blocks of that many units. Any other failure fails the test.
 Units drain(IFilter& filter, const Units& input, int inWidth, u32 block = 0);
 
+// What `filter` delivers over `next` after reading `count` units of `started`
+// and a reset, with the reset checked to succeed.
+Units afterReset(IFilter& filter, const Units& started, int inWidth, int count, const Units& next);
+
 // What a converter of class C delivers over `input`, after checking that the
 // many-unit read in small and large blocks delivers the same.
 template <class C>

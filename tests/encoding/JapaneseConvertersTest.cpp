@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "base/FixedMemIFlow.h"
 #include "encoding/EncodingRegistry.h"
 #include "encoding/FromEucJpToSjis.h"
 #include "encoding/FromSjisToEucJp.h"
@@ -181,28 +180,17 @@ TEST(Iso2022Jp, DesignatesOnlyWhenTheSetChanges) {
     EXPECT_EQ(recode<FromIso2022JpToSjis>("\x1B(I\x41\x1Bx\x42"), "AB"); // unknown escapes ignored
 }
 
+// Reset leaves JIS X 0208 for ASCII, so the set is designated again; the
+// bytes pending of the last stream are gone.
 TEST(Iso2022Jp, ResetReturnsToAscii) {
     const Units kanji = bytesOf("\x82\xA0\x82\xA2");
-    FromSjisToIso2022Jp writer;
-    const u8 bytes[] = {0x82, 0xA0, 0x82, 0xA2};
-    FixedMemIFlow source(bytes, sizeof bytes);
-    writer.attach(&source);
-    for (int i = 0; i < 4; ++i) writer.read8(); // ESC $ B 24: in JIS X 0208 now
-    EXPECT_TRUE(writer.reset());
-    // Rewound, pending bytes gone, and the set designated again.
-    EXPECT_EQ(stringOf(drain(writer, kanji, Width8)), "\x1B$B\x24\x22\x24\x24\x1B(B");
-
+    FromSjisToIso2022Jp writer; // 4 units in: ESC $ B 24
+    EXPECT_EQ(stringOf(afterReset(writer, kanji, Width8, 4, kanji)),
+              "\x1B$B\x24\x22\x24\x24\x1B(B");
     FromIso2022JpToEucJp reader;
-    const u8 shifted[] = {0x1B, '$', 'B', 0x24, 0x22};
-    FixedMemIFlow kanjiSource(shifted, sizeof shifted);
-    reader.attach(&kanjiSource);
-    EXPECT_EQ(reader.read8(), 0xA4);
-    EXPECT_TRUE(reader.reset());
-    const u8 plain[] = {0x24, 0x22};
-    FixedMemIFlow plainSource(plain, sizeof plain);
-    reader.attach(&plainSource);
-    EXPECT_EQ(reader.read8(), 0x24);
-    EXPECT_EQ(reader.read8(), 0x22);
+    EXPECT_EQ(
+        stringOf(afterReset(reader, bytesOf("\x1B$B\x24\x22"), Width8, 1, bytesOf("\x24\x22"))),
+        "\x24\x22");
 }
 
 // Every JIS X 0208 code in its own designated run, and glibc's encoder over

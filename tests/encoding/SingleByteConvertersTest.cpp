@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 
-#include "base/FixedMemIFlow.h"
 #include "encoding/ConverterTableRow.h"
 #include "encoding/FromCp1252ToUcs2.h"
 #include "encoding/FromUcs2ToUtf7.h"
@@ -125,23 +124,11 @@ TEST(Utf7AgainstGlibc, RoundTripsEitherWay) {
     EXPECT_EQ(fromUtf7(*glibc), text);
 }
 
+// Reset closes an open run and drops the bits it carried.
 TEST(Utf7, ResetClearsTheRun) {
-    const std::u16string text = u"\u65E5\u672C";
     FromUcs2ToUtf7 encoder;
-    FixedMemIFlow source(text.data(), static_cast<u32>(text.size() * 2));
-    encoder.attach(&source);
-    EXPECT_EQ(encoder.read8(), '+'); // the run is open and a byte carried
-    EXPECT_TRUE(encoder.reset());
-    EXPECT_EQ(stringOf(drain(encoder, unitsOf(u"a"), Width16)), "a");
-
+    EXPECT_EQ(stringOf(afterReset(encoder, unitsOf(u"\u65E5\u672C"), Width16, 1, unitsOf(u"a"))),
+              "a");
     FromUtf7ToUcs2 decoder;
-    const std::string open = "+AOkA";
-    FixedMemIFlow encoded(open.data(), static_cast<u32>(open.size()));
-    decoder.attach(&encoded);
-    EXPECT_EQ(decoder.read16(), 0xE9);
-    EXPECT_TRUE(decoder.reset());
-    const std::string plain = "AOk";
-    FixedMemIFlow plainSource(plain.data(), static_cast<u32>(plain.size()));
-    decoder.attach(&plainSource);
-    EXPECT_EQ(decoder.read16(), 'A');
+    EXPECT_EQ(textOf(afterReset(decoder, bytesOf("+AOkA"), Width8, 1, bytesOf("AOk"))), u"AOk");
 }
