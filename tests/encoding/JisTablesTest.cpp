@@ -41,8 +41,6 @@ TEST(JisTables, CountsAndChosenCodes) {
 // the arithmetic goes there and back and agrees with glibc's Shift_JIS to EUC-JP.
 TEST(JisCode, EveryShiftJisCharacter) {
     const Reference toEuc = glibcConverter("EUC-JP", "SHIFT_JIS");
-    EXPECT_EQ(JisCode::sjisToEuc(0x82A0), 0xA4A2);
-    EXPECT_EQ(JisCode::sjisToJis(0x8140), 0x2121);
     int characters = 0;
     for (unsigned code = 0x100; code <= 0xFFFF; ++code) {
         if (sjisToUcs2Table.lookup(code) == None) continue;

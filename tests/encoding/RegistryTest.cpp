@@ -7,7 +7,6 @@
 #include "base/LinkIterator.h"
 #include "encoding/ConverterTableRow.h"
 #include "encoding/EncodingRegistry.h"
-#include "encoding/Utf8Encoder.h"
 #include "tests/encoding/Harness.h"
 
 using namespace ZUM;
@@ -41,16 +40,12 @@ std::string randomBytes(std::mt19937& random, std::size_t size) {
 TEST(EncodingNames, FoldOnlyAsciiCase) {
     ASSERT_NE(cenDictionary(), nullptr);
     EXPECT_EQ(cenDictionary()->count(), 190);
-    EXPECT_EQ(encodingIdOf("SHIFT_JIS"), 23);
-    EXPECT_EQ(encodingIdOf("ucs2"), 2);
-    EXPECT_EQ(encodingIdOf("Utf-16LE"), 14);
-    EXPECT_EQ(encodingIdOf("iso-8859-15"), 36);
-    EXPECT_EQ(encodingIdOf("iso_8859-1:1987"), 24);
-    EXPECT_EQ(encodingIdOf("Windows-1252"), 39);
-    EXPECT_EQ(encodingIdOf("XML-DETECTOR"), 41);
-    EXPECT_EQ(encodingIdOf("shift-jis"), 0);
-    EXPECT_EQ(encodingIdOf("utf-8 "), 0);
-    EXPECT_EQ(encodingIdOf(""), 0);
+    const std::pair<const char*, int> names[] = {{"SHIFT_JIS", 23},    {"ucs2", 2},
+                                                 {"Utf-16LE", 14},     {"iso-8859-15", 36},
+                                                 {"Windows-1252", 39}, {"iso_8859-1:1987", 24},
+                                                 {"XML-DETECTOR", 41}, {"shift-jis", 0},
+                                                 {"utf-8 ", 0},        {"", 0}};
+    for (const auto& [name, id] : names) EXPECT_EQ(encodingIdOf(name), id) << name;
     EXPECT_EQ(encodingIdOf(nullptr), 0);
 }
 
@@ -71,12 +66,7 @@ TEST(FilterChains, EqualIdsPassThroughAndUnknownIdsHaveNone) {
         EXPECT_EQ(createFilterChain(from, to), nullptr) << from << "->" << to;
     }
 
-    std::unique_ptr<CompositIFilter> save(createFilterChain(10, 7));
-    const std::vector<IFilter*> members = membersOf(*save);
-    ASSERT_EQ(members.size(), 1u);
-    const IFilter& member = *members.front();
-    EXPECT_EQ(typeid(member), typeid(FromUtf16NToUtf8));
-    EXPECT_EQ(convertChain(10, 7, ""), "\xEF\xBB\xBF");
+    EXPECT_EQ(convertChain(10, 7, ""), "\xEF\xBB\xBF"); // saving writes a mark
 }
 
 // Each chain holds its route's converters, nearest the source first, each
