@@ -22,12 +22,6 @@ std::vector<IFilter*> membersOf(const CompositIFilter& chain) {
     return members;
 }
 
-std::vector<int> stepsOf(const IFilterDictionaryEntry& route) {
-    std::vector<int> steps;
-    for (const std::int32_t* step = route.steps; *step >= 0; ++step) steps.push_back(*step);
-    return steps;
-}
-
 // Random bytes, the same on every run.
 std::string randomBytes(std::mt19937& random, std::size_t size) {
     std::string bytes(size, '\0');
@@ -80,13 +74,12 @@ TEST(FilterChains, EveryRouteRunsFromItsSourceToItsTarget) {
             ASSERT_NE(route, nullptr) << from << "->" << to;
             std::unique_ptr<CompositIFilter> chain(createFilterChain(from, to));
             ASSERT_TRUE(chain);
-            const std::vector<int> steps = stepsOf(*route);
             const std::vector<IFilter*> members = membersOf(*chain);
-            ASSERT_EQ(members.size(), steps.size());
             int at = from;
             bool lossy = false;
-            for (std::size_t i = 0; i < steps.size(); ++i) {
-                const ConverterTableRow& row = converterTable[steps[i]];
+            std::size_t i = 0;
+            for (; route->steps[i] >= 0 && i < members.size(); ++i) {
+                const ConverterTableRow& row = converterTable[route->steps[i]];
                 EXPECT_EQ(row.from, at) << from << "->" << to << " step " << i;
                 const std::unique_ptr<IFilter> made(row.create());
                 const IFilter &member = *members[i], &madeByRow = *made;
@@ -94,6 +87,7 @@ TEST(FilterChains, EveryRouteRunsFromItsSourceToItsTarget) {
                 at = row.to;
                 lossy = lossy || row.lossy;
             }
+            EXPECT_TRUE(i == members.size() && route->steps[i] < 0) << from << "->" << to;
             EXPECT_EQ(at, to);
             EXPECT_EQ(route->lossy, lossy ? -1 : 0);
             ++routes;

@@ -36,7 +36,7 @@ std::u16string everyCodePoint(char32_t last = 0x10FFFF) {
 
 } // namespace
 
-TEST(Utf8Encoding, MarkPairsAndBrokenSurrogates) {
+TEST(Utf8, MarksSurrogatesRangesAndTruncation) {
     EXPECT_EQ(convert<FromUtf16NToUtf8>({}, Width16), bytesOf("\xEF\xBB\xBF"));
     EXPECT_EQ(convert<FromUtf16NToUtf8>({0x41}, Width16), bytesOf("\xEF\xBB\xBF\x41"));
     // A high surrogate takes the unit after it down with it.
@@ -46,9 +46,7 @@ TEST(Utf8Encoding, MarkPairsAndBrokenSurrogates) {
     // UCS-2 knows no pairs: each surrogate is a character of its own.
     EXPECT_EQ(convert<FromUcs2ToUtf8N>({0xD83D, 0xDE00}, Width16),
               bytesOf("\xED\xA0\xBD\xED\xB8\x80"));
-}
 
-TEST(Utf8Decoding, MarksRangesAndTruncation) {
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xEF\xBB\xBF\x41"), Width8), Units{0x41});
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("A\xEF\xBB\xBF"), Width8), (Units{0x41, 0xFEFF}));
     EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf("\xF4\x90\x80\x80\x41"), Width8), Units{0x41});
@@ -105,7 +103,7 @@ TEST(UnicodeFormsAgainstGlibc, EveryCodePointThroughTheRoutes) {
     }
 }
 
-TEST(ByteOrderMarks, EmittedOnEveryStartRemovedOnce) {
+TEST(ByteOrderMarks, EmittedOnEveryStartRemovedOnceOrObeyed) {
     EXPECT_EQ(convert<FromUtf16NToUtf16>({}, Width16), Units{0xFEFF});
     EXPECT_EQ(convert<FromUtf16BeToUtf16BeBom>({0x4100}, Width16), (Units{0xFFFE, 0x4100}));
     EXPECT_EQ(convert<FromUtf32BeToUtf32BeBom>({}, Width32), Units{0xFFFE0000});
@@ -126,9 +124,7 @@ TEST(ByteOrderMarks, EmittedOnEveryStartRemovedOnce) {
         EXPECT_EQ(convert<FromUtf8ToUtf8N>(bytesOf(input), Width8), bytesOf(output)) << input;
     }
     EXPECT_EQ(convert<FromUtf8NToUtf8>(bytesOf("A"), Width8), bytesOf("\xEF\xBB\xBF\x41"));
-}
-
-TEST(ByteOrderMarks, MarkDirectedReadersDecideEachStreamAfresh) {
+    // The mark-directed readers decide each stream afresh.
     EXPECT_EQ(convert<FromUtf16ToUtf16N>({0xFFFE, 0x4100}, Width16), Units{0x41});
     EXPECT_EQ(convert<FromUtf16ToUtf16N>({0xFEFF, 0x4100}, Width16), Units{0x4100});
     EXPECT_EQ(convert<FromUtf16ToUtf16N>({0x41}, Width16), Units{0x41});
