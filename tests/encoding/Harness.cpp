@@ -85,9 +85,7 @@ Units bytesOf(const std::string& bytes) {
 }
 
 std::string stringOf(const Units& bytes) {
-    std::string text;
-    for (u32 byte : bytes) text.push_back(static_cast<char>(byte));
-    return text;
+    return std::string(bytes.begin(), bytes.end());
 }
 
 Units convertEveryWay(IFilter& filter, const Units& input, int inWidth) {
@@ -135,9 +133,7 @@ Units unitsOf(const std::u16string& text) {
 }
 
 std::u16string textOf(const Units& units) {
-    std::u16string text;
-    for (u32 unit : units) text.push_back(static_cast<char16_t>(unit));
-    return text;
+    return std::u16string(units.begin(), units.end());
 }
 
 std::string utf16Bytes(const std::u16string& text) {
