@@ -26,16 +26,6 @@ TEST(CenDictionaryEntry, TableHoldsEveryNameOnce) {
     EXPECT_EQ(cenDictionaryEntries[rows].name, nullptr);
 }
 
-TEST(CenDictionaryEntry, LookupFoldsOnlyAsciiLetters) {
-    EXPECT_EQ(idOf("SHIFT_JIS"), 23);
-    EXPECT_EQ(idOf("shift-jis"), 0);
-    EXPECT_EQ(idOf("ucs2"), 2);
-    EXPECT_EQ(idOf("utf-8 "), 0);
-    EXPECT_EQ(idOf("iso_8859-1:1987"), 24);
-    EXPECT_EQ(idOf("Windows-1252"), 39);
-    EXPECT_EQ(idOf(""), 0);
-}
-
 // A tree orders its keys by this: consistent signs over unsigned bytes.
 TEST(CenDictionaryEntry, CompareOrder) {
     EXPECT_EQ(compareEncodingNames("Abc", "aBC"), 0);

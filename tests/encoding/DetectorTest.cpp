@@ -13,23 +13,16 @@ using namespace ZUM;
 
 namespace {
 
-int detectWith(int detectorId, const std::string& bytes) {
-    std::unique_ptr<Detector> detector(createDetector(detectorId));
-    FixedMemIFlow input(bytes.data(), static_cast<u32>(bytes.size()));
-    return detector->detect(&input);
-}
-
-int xml(const std::string& bytes) {
-    return detectWith(XmlDetectorId, bytes);
-}
-
-int html(const std::string& bytes) {
-    return detectWith(HtmlDetectorId, bytes);
-}
-
-int ja(const std::string& bytes) {
-    return detectWith(JaDetectorId, bytes);
-}
+// A detector of the given id over bytes.
+struct Detect {
+    int id;
+    int operator()(const std::string& bytes) const {
+        std::unique_ptr<Detector> detector(createDetector(id));
+        FixedMemIFlow input(bytes.data(), static_cast<u32>(bytes.size()));
+        return detector->detect(&input);
+    }
+};
+const Detect xml{XmlDetectorId}, html{HtmlDetectorId}, ja{JaDetectorId};
 
 // The bytes of an ASCII text in UTF-16 big-endian, without a mark.
 std::string utf16be(const std::string& text) {
@@ -75,20 +68,18 @@ TEST(XmlDetector, CanBeReusedAfterReset) {
 }
 
 TEST(HtmlDetector, FindsTheCharsetOfAContentTypeMetaInTheHead) {
+    const auto head = [](const std::string& equals, const std::string& charset) {
+        return "<html><head><meta http-equiv" + equals + "\"Content-Type\" content=\"text/html;" +
+               charset + "\"></head></html>";
+    };
     const std::string meta =
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=euc-jp\">";
     EXPECT_EQ(html("<html><head>" + meta + "</head><body></body></html>"), 22);
     EXPECT_EQ(html("<HTML>\n<HEAD>\n<!-- <meta> -->" + meta + "</HEAD></HTML>"), 22);
     EXPECT_EQ(html("<html><head></head><body>" + meta + "</body></html>"), 0);
-    EXPECT_EQ(html("<html><head><meta http-equiv = \"Content-Type\" "
-                   "content=\"text/html; charset=euc-jp\"></head></html>"),
-              0);
-    EXPECT_EQ(html("<html><head><meta http-equiv=\"Content-Type\" "
-                   "content=\"text/html; charset=euc-jp \"></head></html>"),
-              0);
-    EXPECT_EQ(html("<html><head><meta http-equiv=\"Content-Type\" "
-                   "content=\"text/html;charset=Shift_JIS(x)\"></head></html>"),
-              23);
+    EXPECT_EQ(html(head(" = ", " charset=euc-jp")), 0);
+    EXPECT_EQ(html(head("=", " charset=euc-jp ")), 0);
+    EXPECT_EQ(html(head("=", "charset=Shift_JIS(x)")), 23);
     EXPECT_EQ(html(""), 0);
 
     const u16 wide[] = {'<', 'a', '>'};

@@ -17,11 +17,13 @@ Units bytesOf(const std::string& bytes);
 std::string stringOf(const Units& bytes);
 
 // Every unit `filter` delivers over `input` (units of `inWidth`), read one at
-// a time until the end of input. Any other failure fails the test.
-Units drain(IFilter& filter, const Units& input, int inWidth);
+// a time until the end of input, or with a `block` through the many-unit read
+// in blocks of that many units. Any other failure fails the test.
+Units drain(IFilter& filter, const Units& input, int inWidth, u32 block = 0);
 
-// The same through the many-unit read in blocks of `block` units.
-Units drainInBlocks(IFilter& filter, const Units& input, int inWidth, u32 block);
+// What `filter` delivers over `next` after reading `count` units of `started`
+// and a reset, with the reset checked to succeed.
+Units afterReset(IFilter& filter, const Units& started, int inWidth, int count, const Units& next);
 
 // What a converter of class C delivers over `input`, after checking that the
 // many-unit read in small and large blocks delivers the same.
@@ -41,7 +43,7 @@ Units convert(const Units& input, int inWidth) {
 // A converter of class C as a code-to-code reference: `code` goes in as one
 // unit of `inWidth`, or for bytes as one byte below 0x100 and two (first high)
 // above; the output as one unit, or one or two bytes, with an ISO-2022
-// designation around it dropped. Unmapped for no output or a longer one.
+// designation around it dropped, as codeOf reads it.
 template <class C>
 Reference referenceOf(int inWidth);
 
@@ -61,8 +63,7 @@ std::string convertChain(int from, int to, const std::string& input);
 Units unitsOf(const std::u16string& text);
 std::u16string textOf(const Units& units);
 
-// UTF-16 text as the native-order bytes of its units, and back.
+// UTF-16 text as the native-order bytes of its units.
 std::string utf16Bytes(const std::u16string& text);
-std::u16string utf16Text(const std::string& bytes);
 
 } // namespace ZUM::test

@@ -7,7 +7,6 @@
 #include "base/LinkIterator.h"
 #include "encoding/ConverterTableRow.h"
 #include "encoding/EncodingRegistry.h"
-#include "encoding/Utf8Encoder.h"
 #include "tests/encoding/Harness.h"
 
 using namespace ZUM;
@@ -23,12 +22,6 @@ std::vector<IFilter*> membersOf(const CompositIFilter& chain) {
     return members;
 }
 
-std::vector<int> stepsOf(const IFilterDictionaryEntry& route) {
-    std::vector<int> steps;
-    for (const std::int32_t* step = route.steps; *step >= 0; ++step) steps.push_back(*step);
-    return steps;
-}
-
 // Random bytes, the same on every run.
 std::string randomBytes(std::mt19937& random, std::size_t size) {
     std::string bytes(size, '\0');
@@ -41,14 +34,12 @@ std::string randomBytes(std::mt19937& random, std::size_t size) {
 TEST(EncodingNames, FoldOnlyAsciiCase) {
     ASSERT_NE(cenDictionary(), nullptr);
     EXPECT_EQ(cenDictionary()->count(), 190);
-    EXPECT_EQ(encodingIdOf("SHIFT_JIS"), 23);
-    EXPECT_EQ(encodingIdOf("ucs2"), 2);
-    EXPECT_EQ(encodingIdOf("Utf-16LE"), 14);
-    EXPECT_EQ(encodingIdOf("iso-8859-15"), 36);
-    EXPECT_EQ(encodingIdOf("XML-DETECTOR"), 41);
-    EXPECT_EQ(encodingIdOf("shift-jis"), 0);
-    EXPECT_EQ(encodingIdOf("utf-8 "), 0);
-    EXPECT_EQ(encodingIdOf(""), 0);
+    const std::pair<const char*, int> names[] = {{"SHIFT_JIS", 23},    {"ucs2", 2},
+                                                 {"Utf-16LE", 14},     {"iso-8859-15", 36},
+                                                 {"Windows-1252", 39}, {"iso_8859-1:1987", 24},
+                                                 {"XML-DETECTOR", 41}, {"shift-jis", 0},
+                                                 {"utf-8 ", 0},        {"", 0}};
+    for (const auto& [name, id] : names) EXPECT_EQ(encodingIdOf(name), id) << name;
     EXPECT_EQ(encodingIdOf(nullptr), 0);
 }
 
@@ -69,12 +60,7 @@ TEST(FilterChains, EqualIdsPassThroughAndUnknownIdsHaveNone) {
         EXPECT_EQ(createFilterChain(from, to), nullptr) << from << "->" << to;
     }
 
-    std::unique_ptr<CompositIFilter> save(createFilterChain(10, 7));
-    const std::vector<IFilter*> members = membersOf(*save);
-    ASSERT_EQ(members.size(), 1u);
-    const IFilter& member = *members.front();
-    EXPECT_EQ(typeid(member), typeid(FromUtf16NToUtf8));
-    EXPECT_EQ(convertChain(10, 7, ""), "\xEF\xBB\xBF");
+    EXPECT_EQ(convertChain(10, 7, ""), "\xEF\xBB\xBF"); // saving writes a mark
 }
 
 // Each chain holds its route's converters, nearest the source first, each
@@ -88,13 +74,12 @@ TEST(FilterChains, EveryRouteRunsFromItsSourceToItsTarget) {
             ASSERT_NE(route, nullptr) << from << "->" << to;
             std::unique_ptr<CompositIFilter> chain(createFilterChain(from, to));
             ASSERT_TRUE(chain);
-            const std::vector<int> steps = stepsOf(*route);
             const std::vector<IFilter*> members = membersOf(*chain);
-            ASSERT_EQ(members.size(), steps.size());
             int at = from;
             bool lossy = false;
-            for (std::size_t i = 0; i < steps.size(); ++i) {
-                const ConverterTableRow& row = converterTable[steps[i]];
+            std::size_t i = 0;
+            for (; route->steps[i] >= 0 && i < members.size(); ++i) {
+                const ConverterTableRow& row = converterTable[route->steps[i]];
                 EXPECT_EQ(row.from, at) << from << "->" << to << " step " << i;
                 const std::unique_ptr<IFilter> made(row.create());
                 const IFilter &member = *members[i], &madeByRow = *made;
@@ -102,6 +87,7 @@ TEST(FilterChains, EveryRouteRunsFromItsSourceToItsTarget) {
                 at = row.to;
                 lossy = lossy || row.lossy;
             }
+            EXPECT_TRUE(i == members.size() && route->steps[i] < 0) << from << "->" << to;
             EXPECT_EQ(at, to);
             EXPECT_EQ(route->lossy, lossy ? -1 : 0);
             ++routes;
@@ -135,8 +121,7 @@ TEST(StringConversions, ToAndFromUtf16) {
     const Utf8String abc("abc");
     EXPECT_TRUE(convertToUtf16String(7, 10, &abc, result));
     EXPECT_EQ(result.compare(Utf16String(u"abc")), 0);
-    const Utf8String marked("\xEF\xBB\xBF"
-                            "a\xC3\xA9");
+    const Utf8String marked("\xEF\xBB\xBF\x61\xC3\xA9");
     EXPECT_TRUE(convertToUtf16String(7, 10, &marked, result));
     EXPECT_EQ(result.compare(Utf16String(u"a\u00E9")), 0);
     EXPECT_TRUE(convertToUtf16String(1, 10, &abc, result));
@@ -149,9 +134,7 @@ TEST(StringConversions, ToAndFromUtf16) {
     EXPECT_TRUE(convertFromUtf16String(9, 8, &text, bytes));
     EXPECT_EQ(bytes.compare(Utf8String("a\xC3\xA9\xE6\x97\xA5")), 0);
     EXPECT_TRUE(convertFromUtf16String(10, 7, &text, bytes));
-    EXPECT_EQ(bytes.compare(Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF"
-                                       "a\xC3\xA9\xE6\x97\xA5")),
-              0);
+    EXPECT_EQ(bytes.compare(Utf8String("\xEF\xBB\xBF\xEF\xBB\xBF\x61\xC3\xA9\xE6\x97\xA5")), 0);
 
     // No route, or output of the wrong width: false, with what was made kept.
     EXPECT_FALSE(convertToUtf16String(0, 10, &abc, result));
@@ -173,14 +156,10 @@ TEST(BadInput, RandomBytesThroughEveryConverterAndRoute) {
                                 ? (number == 2 ? Width32 : Width8)
                                 : converter->acceptedUnitWidths();
         for (int round = 0; round < 8; ++round) {
-            const std::string bytes = randomBytes(random, 8 + round * 61);
-            Units input;
-            for (char byte : bytes) input.push_back(static_cast<u8>(byte));
-            if (inWidth != Width8) {
-                for (u32& unit : input) unit = unit * 0x01010101u ^ u32(random());
-                if (inWidth == Width16) {
-                    for (u32& unit : input) unit &= 0xFFFF;
-                }
+            Units input = bytesOf(randomBytes(random, 8 + round * 61));
+            const u32 mask = inWidth == Width16 ? 0xFFFF : ~0u;
+            for (u32& unit : input) {
+                if (inWidth != Width8) unit = (unit * 0x01010101u ^ u32(random())) & mask;
             }
             convertEveryWay(*converter, input, inWidth);
         }
