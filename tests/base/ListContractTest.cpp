@@ -2,13 +2,68 @@
 #include "base/ListProxy.h"
 #include "base/NDLinkList.h"
 
-#include "tests/base/Tracked.h"
+#include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
+#include <string>
+#include <vector>
 
 using namespace ZUM;
 
 namespace {
+
+// Container element that counts its destructions, to show where a container
+// owns its elements.
+struct Tracked : NDLinkListNode<Tracked> {
+    explicit Tracked(char name = '?') : name(name) {}
+    virtual ~Tracked() { ++destroyed; }
+    char name;
+    static inline int destroyed = 0;
+};
+
+// Deleted through a Tracked pointer, it shows that the element's own destructor runs.
+struct TrackedChild : Tracked {
+    using Tracked::Tracked;
+    ~TrackedChild() override { ++childrenDestroyed; }
+    static inline int childrenDestroyed = 0;
+};
+
+// Resets the counters and offers five named elements a to e and a spare x.
+class TrackedTest : public ::testing::Test {
+protected:
+    void SetUp() override { Tracked::destroyed = TrackedChild::childrenDestroyed = 0; }
+    // Appends the first n of a to e.
+    void fill(List<Tracked>& list, int n) {
+        for (int i = 0; i < n; ++i) list.append(&items[i]);
+    }
+    // Appends new elements with the given names; `kept` owns them until
+    // released to a list that owns its elements.
+    void fillNew(List<Tracked>& list, const char* names, bool release = false) {
+        for (; *names; ++names) kept.emplace_back(list.append(new Tracked(*names)));
+        if (release) {
+            for (auto& element : kept) element.release();
+            kept.clear();
+        }
+    }
+
+    Tracked items[5] = {Tracked('a'), Tracked('b'), Tracked('c'), Tracked('d'), Tracked('e')};
+    Tracked &a = items[0], &b = items[1], &c = items[2], &d = items[3], &e = items[4];
+    Tracked x{'x'}, p{'p'}, q{'q'};
+    std::vector<std::unique_ptr<Tracked>> kept;
+};
+
+// The elements' names in iteration order.
+std::string names(const Collection<Tracked>& collection) {
+    std::string result;
+    std::unique_ptr<Iterator<Tracked>> it(collection.iterator());
+    while (Tracked* element = it->next()) result += element->name;
+    return result;
+}
+
+bool detached(const Tracked& element) {
+    return !element.getNext() && !element.getPrevious();
+}
 
 // A proxy over a new inner list of the given kind, as the DOM child list is.
 template <class Inner>
@@ -128,13 +183,224 @@ TYPED_TEST(ListContract, IteratorMovesBothWays) {
     it->next();
     EXPECT_EQ(it->current(), &this->c);
     EXPECT_EQ(it->position(), 3);
-    EXPECT_EQ(namesBackwards(*it), "edcba");
+    std::string backwards;
+    for (it->toLast(); Tracked* element = it->previous();) backwards += element->name;
+    EXPECT_EQ(backwards, "edcba");
     EXPECT_TRUE(it->atEnd());
     EXPECT_EQ(it->position(), 0);
     EXPECT_EQ(it->previous(), nullptr); // the end stays the end
     EXPECT_EQ(it->toLast(), &this->e);
     EXPECT_EQ(it->position(), 5);
     EXPECT_EQ(it->toFirst(), &this->a);
+}
+
+using LinkListTest = TrackedTest;
+
+TEST_F(LinkListTest, NullIsRefusedSinceItMarksTheEnd) {
+    LinkList<Tracked> list;
+    EXPECT_FALSE(list.add(nullptr));
+    EXPECT_EQ(list.prepend(nullptr), nullptr);
+    list.append(&a);
+    EXPECT_FALSE(list.insertBefore(&a, nullptr));
+    EXPECT_FALSE(list.insertAfterPosition(1, nullptr));
+    EXPECT_FALSE(list.replace(&a, nullptr));
+    EXPECT_FALSE(list.contains(nullptr));
+    EXPECT_EQ(list.count(), 1);
+}
+
+TEST_F(LinkListTest, RepeatedPointersAreFoundFirstAndAddressedByPosition) {
+    LinkList<Tracked> list;
+    list.append(&a);
+    list.append(&b);
+    list.append(&a);
+    EXPECT_TRUE(list.swapAt(2, 3));
+    EXPECT_EQ(names(list), "aab");
+    EXPECT_TRUE(list.remove(&a));
+    EXPECT_EQ(list.indexOf(&a), 1);
+    EXPECT_EQ(names(list), "ab");
+}
+
+TEST_F(LinkListTest, RemovalMovesTheNextElementIntoTheCell) {
+    LinkList<Tracked> list;
+    fill(list, 3);
+    std::unique_ptr<Iterator<Tracked>> it(list.iterator());
+    it->next(); // on b's cell
+    list.remove(&b);
+    EXPECT_EQ(it->current(), &c);
+    // An iterator at the end stands on the sentinel, which the next append fills.
+    while (it->next()) {
+    }
+    list.append(&x);
+    EXPECT_EQ(it->current(), &x);
+    EXPECT_EQ(it->position(), 3);
+}
+
+using NDLinkListTest = TrackedTest;
+
+TEST_F(NDLinkListTest, LinksLiveInTheElements) {
+    NDLinkList<Tracked> list;
+    EXPECT_TRUE(list.add(nullptr));
+    EXPECT_FALSE(list.remove(nullptr));
+    EXPECT_TRUE(list.isEmpty());
+    fill(list, 3);
+    EXPECT_EQ(a.getNext(), &b);
+    EXPECT_EQ(c.getPrevious(), &b);
+    EXPECT_TRUE(list.remove(&b));
+    EXPECT_TRUE(detached(b));
+    EXPECT_EQ(a.getNext(), &c);
+    Tracked copy(a);
+    EXPECT_TRUE(detached(copy));
+}
+
+TEST_F(NDLinkListTest, LinkedOrAbsentElementsChangeNothing) {
+    NDLinkList<Tracked> list, other;
+    fill(list, 3);
+    EXPECT_EQ(list.append(&a), nullptr);
+    EXPECT_EQ(list.prepend(&a), nullptr); // the only head has no links of its own
+    EXPECT_FALSE(list.insertAfter(&a, &b));
+    EXPECT_FALSE(list.replace(&a, &b));
+    EXPECT_FALSE(other.add(&b));
+    EXPECT_FALSE(list.removeBefore(&x));
+    EXPECT_FALSE(list.removeRange(&a, &x));
+    EXPECT_EQ(names(list), "abc");
+}
+
+TEST_F(NDLinkListTest, IteratorOnATakenElementEnds) {
+    NDLinkList<Tracked> list;
+    fill(list, 3);
+    std::unique_ptr<Iterator<Tracked>> it(list.iterator());
+    it->next();
+    list.remove(&b);
+    EXPECT_EQ(it->position(), 0);
+    EXPECT_EQ(it->next(), &b);
+    EXPECT_TRUE(it->atEnd());
+}
+
+class XListTest : public TrackedTest {
+protected:
+    XListTest() { fill(source, 5); }
+    LinkList<Tracked> source; // a b c d e
+    LinkList<Tracked> list;
+};
+
+TEST_F(XListTest, AppendAndPrependKeepTheSourceOrder) {
+    EXPECT_TRUE(list.appendRange(source, 4, 2));
+    EXPECT_TRUE(list.appendAll(&source));
+    EXPECT_FALSE(list.appendAll(static_cast<Collection<Tracked>*>(nullptr)));
+    EXPECT_EQ(names(list), "bcdabcde");
+    list.clear();
+    EXPECT_TRUE(list.prependRange(source, 1, 2)); // into an empty list
+    EXPECT_TRUE(list.prependAll(source));
+    EXPECT_EQ(names(list), "abcdeab");
+}
+
+TEST_F(XListTest, InsertionsAtAPlaceAndBadRangesThatChangeNothing) {
+    list.append(&p);
+    list.append(&q);
+    EXPECT_TRUE(list.insertRangeAt(2, source, 1, 2));
+    EXPECT_TRUE(list.insertRangeBefore(&p, source, 5, 5));
+    EXPECT_TRUE(list.insertRangeAfter(&q, source, 3, 3));
+    EXPECT_TRUE(list.insertRangeAfterPosition(1, source, 4, 4));
+    EXPECT_EQ(names(list), "edpabqc");
+    EXPECT_TRUE(list.insertAllAfter(&c, source));
+    EXPECT_TRUE(list.insertAllAt(1, source));
+    EXPECT_EQ(names(list), "abcdeedpabqcabcde");
+    for (int bad : {0, -1, 6}) {
+        EXPECT_FALSE(list.appendRange(source, bad, 2));
+        EXPECT_FALSE(list.assignRange(source, 1, bad));
+    }
+    EXPECT_FALSE(list.insertRangeAt(18, source, 1, 1));
+    EXPECT_FALSE(list.insertAllBefore(&x, source));
+    EXPECT_FALSE(list.insertAllAfterPosition(0, source));
+    EXPECT_EQ(list.count(), 17);
+}
+
+TEST_F(XListTest, AssignmentsAlsoFromTheListItself) {
+    EXPECT_TRUE(list.assignAll(source));
+    EXPECT_TRUE(list.assignReversed(source));
+    EXPECT_EQ(names(list), "edcba");
+    EXPECT_TRUE(list.assignReversed(list));
+    EXPECT_EQ(names(list), "abcde");
+    EXPECT_TRUE(list.assignRange(list, 3, 2));
+    EXPECT_EQ(names(list), "bc");
+    EXPECT_TRUE(list.appendAll(list));
+    EXPECT_EQ(names(list), "bcbc");
+}
+
+TEST_F(XListTest, RemovalsStopAtTheFirstAbsentElement) {
+    list.assignAll(source);
+    EXPECT_TRUE(list.removeRangeOf(source, 2, 1));
+    EXPECT_EQ(names(list), "cde");
+    EXPECT_FALSE(list.removeAllOf(source)); // a is not there
+    EXPECT_EQ(names(list), "cde");
+    LinkList<Tracked> other;
+    other.append(&d);
+    other.append(&p);
+    other.append(&c);
+    EXPECT_FALSE(list.removeAllOf(other));
+    EXPECT_EQ(names(list), "ce");
+}
+
+using OwnershipTest = TrackedTest;
+
+TEST_F(OwnershipTest, LinkListAndPlainNDLinkListNeverDelete) {
+    {
+        LinkList<Tracked> links;
+        NDLinkList<Tracked> nodes;
+        fillNew(links, "abc");
+        fillNew(nodes, "def");
+        links.removeRangeAt(1, 2);
+        nodes.removeRangeAt(1, 2);
+        links.clear();
+        nodes.clear();
+        EXPECT_EQ(kept[4]->getNext(), nullptr);
+        fillNew(links, "g");
+        fillNew(nodes, "h");
+    }
+    EXPECT_EQ(Tracked::destroyed, 0);
+    EXPECT_EQ(kept[7]->getPrevious(), nullptr);
+}
+
+TEST_F(OwnershipTest, DeleteAllDeletesThroughTheElementsOwnDestructor) {
+    LinkList<Tracked> list;
+    list.append(new TrackedChild('a'));
+    list.append(new Tracked('b'));
+    list.deleteAll();
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(Tracked::destroyed, 2);
+    EXPECT_EQ(TrackedChild::childrenDestroyed, 1);
+}
+
+TEST_F(OwnershipTest, OwningNDLinkListDeletesOnlyInBulk) {
+    {
+        NDLinkList<Tracked> list(true);
+        fillNew(list, "abcdefg", true);
+        // Single removals hand the element back alive and unlinked.
+        std::unique_ptr<Tracked> first(list.removeFirst()), last(list.removeLast());
+        std::unique_ptr<Tracked> second(list.first()), third(list.item(2));
+        EXPECT_TRUE(list.removeAt(1) && list.remove(third.get()));
+        EXPECT_EQ(first->getNext(), nullptr);
+        EXPECT_EQ(Tracked::destroyed, 0);
+        list.removeBeforePosition(2);
+        list.removeAfterPosition(1);
+        EXPECT_EQ(Tracked::destroyed, 2);
+        list.removeRangeAt(1, 1);
+        fillNew(list, "hi", true);
+        list.clear();
+        EXPECT_EQ(Tracked::destroyed, 5);
+        fillNew(list, "j", true);
+    }
+    EXPECT_EQ(Tracked::destroyed, 10);
+}
+
+TEST_F(OwnershipTest, ListProxyDeletesItsInnerList) {
+    {
+        ListProxy<Tracked> owning(std::make_unique<NDLinkList<Tracked>>(true));
+        fillNew(owning, "ab", true);
+        ListProxy<Tracked> plain(std::make_unique<LinkList<Tracked>>());
+        fillNew(plain, "cd");
+    }
+    EXPECT_EQ(Tracked::destroyed, 2);
 }
 
 } // namespace
