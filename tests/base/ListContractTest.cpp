@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,13 +30,13 @@ struct TrackedChild : Tracked {
     static inline int childrenDestroyed = 0;
 };
 
-// Resets the counters and offers five named elements a to e and a spare x.
+// Resets the counters and offers named elements a to e, p, q and a spare x.
 class TrackedTest : public ::testing::Test {
 protected:
     void SetUp() override { Tracked::destroyed = TrackedChild::childrenDestroyed = 0; }
-    // Appends the first n of a to e.
-    void fill(List<Tracked>& list, int n) {
-        for (int i = 0; i < n; ++i) list.append(&items[i]);
+    // Appends the named elements.
+    void fill(List<Tracked>& list, const char* names) {
+        for (; *names; ++names) list.append(&items[std::strchr("abcdepqx", *names) - "abcdepqx"]);
     }
     // Appends new elements with the given names; `kept` owns them until
     // released to a list that owns its elements.
@@ -47,9 +48,10 @@ protected:
         }
     }
 
-    Tracked items[5] = {Tracked('a'), Tracked('b'), Tracked('c'), Tracked('d'), Tracked('e')};
+    Tracked items[8] = {Tracked('a'), Tracked('b'), Tracked('c'), Tracked('d'),
+                        Tracked('e'), Tracked('p'), Tracked('q'), Tracked('x')};
     Tracked &a = items[0], &b = items[1], &c = items[2], &d = items[3], &e = items[4];
-    Tracked x{'x'}, p{'p'}, q{'q'};
+    Tracked &p = items[5], &q = items[6], &x = items[7];
     std::vector<std::unique_ptr<Tracked>> kept;
 };
 
@@ -85,12 +87,12 @@ TYPED_TEST_SUITE(ListContract, ListKinds);
 
 TYPED_TEST(ListContract, PositionsAndLookups) {
     List<Tracked>& list = this->list;
-    auto& [a, b, c, d, e] = this->items;
+    auto& [a, b, c, d, e, p, q, x] = this->items;
     std::unique_ptr<Iterator<Tracked>> it(list.iterator());
     EXPECT_TRUE(it->atEnd());
     EXPECT_EQ(list.removeFirst(), nullptr);
     EXPECT_EQ(list.removeLast(), nullptr);
-    this->fill(list, 3);
+    this->fill(list, "abc");
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list.get(0), &a);
     EXPECT_EQ(list.item(1), &a);
@@ -108,16 +110,16 @@ TYPED_TEST(ListContract, PositionsAndLookups) {
 
 TYPED_TEST(ListContract, InsertionsAndSingleRemovals) {
     List<Tracked>& list = this->list;
-    auto& [a, b, c, d, e] = this->items;
+    auto& [a, b, c, d, e, p, q, x] = this->items;
     list.add(&b);
     list.prepend(&a);
     EXPECT_TRUE(list.insertAfter(&b, &d));
     list.append(&e); // behind an element that was inserted last
     EXPECT_TRUE(list.insertBefore(&d, &c));
     EXPECT_EQ(names(list), "abcde");
-    EXPECT_FALSE(list.insertAt(6, &this->x));
-    EXPECT_FALSE(list.insertAfterPosition(0, &this->x));
-    EXPECT_FALSE(list.insertBefore(nullptr, &this->x));
+    EXPECT_FALSE(list.insertAt(6, &x));
+    EXPECT_FALSE(list.insertAfterPosition(0, &x));
+    EXPECT_FALSE(list.insertBefore(nullptr, &x));
     EXPECT_TRUE(list.remove(&c)); // the middle
     EXPECT_TRUE(list.remove(&e)); // the last
     EXPECT_FALSE(list.remove(&e));
@@ -134,9 +136,8 @@ TYPED_TEST(ListContract, InsertionsAndSingleRemovals) {
 
 TYPED_TEST(ListContract, ReplaceAndSwap) {
     List<Tracked>& list = this->list;
-    auto& [a, b, c, d, e] = this->items;
-    this->fill(list, 4);
-    list.append(&this->x);
+    auto& [a, b, c, d, e, p, q, x] = this->items;
+    this->fill(list, "abcdx");
     EXPECT_TRUE(list.replaceAt(5, &e));
     EXPECT_TRUE(list.swapAt(1, 5)); // the ends
     EXPECT_TRUE(list.swap(&c, &b)); // neighbours
@@ -144,28 +145,28 @@ TYPED_TEST(ListContract, ReplaceAndSwap) {
     EXPECT_TRUE(list.swapAt(2, 2));
     EXPECT_FALSE(list.swapAt(1, 6));
     EXPECT_EQ(names(list), "edbca");
-    EXPECT_TRUE(list.replace(&b, &this->x));
-    EXPECT_FALSE(list.replace(&b, &this->x));
+    EXPECT_TRUE(list.replace(&b, &x));
+    EXPECT_FALSE(list.replace(&b, &x));
     EXPECT_EQ(names(list), "edxca");
 }
 
 TYPED_TEST(ListContract, BulkRemovals) {
     List<Tracked>& list = this->list;
-    auto& [a, b, c, d, e] = this->items;
-    this->fill(list, 5);
+    auto& [a, b, c, d, e, p, q, x] = this->items;
+    this->fill(list, "abcde");
     EXPECT_TRUE(list.removeRangeAt(3, 1));
     EXPECT_EQ(names(list), "de");
     list.clear();
-    this->fill(list, 5);
+    this->fill(list, "abcde");
     EXPECT_FALSE(list.removeRangeAt(0, 2));
     EXPECT_FALSE(list.removeRangeAt(2, 6));
-    EXPECT_FALSE(list.removeRange(&a, &this->x));
+    EXPECT_FALSE(list.removeRange(&a, &x));
     EXPECT_TRUE(list.removeRange(&d, &b));
     EXPECT_TRUE(list.removeRange(&e, &e)); // a run that ends at the last element
     list.append(&b);
     EXPECT_EQ(names(list), "ab");
     list.clear();
-    this->fill(list, 5);
+    this->fill(list, "abcde");
     EXPECT_TRUE(list.removeBefore(&b));
     EXPECT_TRUE(list.removeAfter(&d));
     EXPECT_FALSE(list.removeAfterPosition(4));
@@ -177,7 +178,7 @@ TYPED_TEST(ListContract, BulkRemovals) {
 
 TYPED_TEST(ListContract, IteratorMovesBothWays) {
     List<Tracked>& list = this->list;
-    this->fill(list, 5);
+    this->fill(list, "abcde");
     std::unique_ptr<Iterator<Tracked>> it(list.iterator());
     it->next();
     it->next();
@@ -210,9 +211,7 @@ TEST_F(LinkListTest, NullIsRefusedSinceItMarksTheEnd) {
 
 TEST_F(LinkListTest, RepeatedPointersAreFoundFirstAndAddressedByPosition) {
     LinkList<Tracked> list;
-    list.append(&a);
-    list.append(&b);
-    list.append(&a);
+    fill(list, "aba");
     EXPECT_TRUE(list.swapAt(2, 3));
     EXPECT_EQ(names(list), "aab");
     EXPECT_TRUE(list.remove(&a));
@@ -222,7 +221,7 @@ TEST_F(LinkListTest, RepeatedPointersAreFoundFirstAndAddressedByPosition) {
 
 TEST_F(LinkListTest, RemovalMovesTheNextElementIntoTheCell) {
     LinkList<Tracked> list;
-    fill(list, 3);
+    fill(list, "abc");
     std::unique_ptr<Iterator<Tracked>> it(list.iterator());
     it->next(); // on b's cell
     list.remove(&b);
@@ -242,7 +241,7 @@ TEST_F(NDLinkListTest, LinksLiveInTheElements) {
     EXPECT_TRUE(list.add(nullptr));
     EXPECT_FALSE(list.remove(nullptr));
     EXPECT_TRUE(list.isEmpty());
-    fill(list, 3);
+    fill(list, "abc");
     EXPECT_EQ(a.getNext(), &b);
     EXPECT_EQ(c.getPrevious(), &b);
     EXPECT_TRUE(list.remove(&b));
@@ -254,7 +253,7 @@ TEST_F(NDLinkListTest, LinksLiveInTheElements) {
 
 TEST_F(NDLinkListTest, LinkedOrAbsentElementsChangeNothing) {
     NDLinkList<Tracked> list, other;
-    fill(list, 3);
+    fill(list, "abc");
     EXPECT_EQ(list.append(&a), nullptr);
     EXPECT_EQ(list.prepend(&a), nullptr); // the only head has no links of its own
     EXPECT_FALSE(list.insertAfter(&a, &b));
@@ -267,7 +266,7 @@ TEST_F(NDLinkListTest, LinkedOrAbsentElementsChangeNothing) {
 
 TEST_F(NDLinkListTest, IteratorOnATakenElementEnds) {
     NDLinkList<Tracked> list;
-    fill(list, 3);
+    fill(list, "abc");
     std::unique_ptr<Iterator<Tracked>> it(list.iterator());
     it->next();
     list.remove(&b);
@@ -278,7 +277,7 @@ TEST_F(NDLinkListTest, IteratorOnATakenElementEnds) {
 
 class XListTest : public TrackedTest {
 protected:
-    XListTest() { fill(source, 5); }
+    XListTest() { fill(source, "abcde"); }
     LinkList<Tracked> source; // a b c d e
     LinkList<Tracked> list;
 };
@@ -295,8 +294,7 @@ TEST_F(XListTest, AppendAndPrependKeepTheSourceOrder) {
 }
 
 TEST_F(XListTest, InsertionsAtAPlaceAndBadRangesThatChangeNothing) {
-    list.append(&p);
-    list.append(&q);
+    fill(list, "pq");
     EXPECT_TRUE(list.insertRangeAt(2, source, 1, 2));
     EXPECT_TRUE(list.insertRangeBefore(&p, source, 5, 5));
     EXPECT_TRUE(list.insertRangeAfter(&q, source, 3, 3));
@@ -334,9 +332,7 @@ TEST_F(XListTest, RemovalsStopAtTheFirstAbsentElement) {
     EXPECT_FALSE(list.removeAllOf(source)); // a is not there
     EXPECT_EQ(names(list), "cde");
     LinkList<Tracked> other;
-    other.append(&d);
-    other.append(&p);
-    other.append(&c);
+    fill(other, "dpc");
     EXPECT_FALSE(list.removeAllOf(other));
     EXPECT_EQ(names(list), "ce");
 }
