@@ -31,6 +31,8 @@ ModuleTable filledTable() {
 TEST(ModuleTable, StartsAndStopsFilledSlotsInSlotOrderOnce) {
     calls.clear();
     ModuleTable table = filledTable();
+    EXPECT_FALSE(table.stop()); // stop before start calls nothing
+    EXPECT_EQ(calls, "");
     EXPECT_TRUE(table.start());
     EXPECT_TRUE(table.start());
     EXPECT_EQ(calls, "+0+3+5+6");
@@ -38,13 +40,6 @@ TEST(ModuleTable, StartsAndStopsFilledSlotsInSlotOrderOnce) {
     EXPECT_TRUE(table.stop());
     EXPECT_TRUE(table.stop());
     EXPECT_EQ(calls, "-0-3-5-6");
-}
-
-TEST(ModuleTable, StopBeforeStartCallsNothing) {
-    calls.clear();
-    ModuleTable table = filledTable();
-    EXPECT_FALSE(table.stop());
-    EXPECT_EQ(calls, "");
 }
 
 TEST(ModuleTable, FailingStartStopsTheWalkAndMayBeRetried) {

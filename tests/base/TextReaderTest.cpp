@@ -124,7 +124,6 @@ TEST(TextReader, ReadsAcrossBlocksAndResets) {
 
 TEST(TextReader, NoSource) {
     TextReader<u16> reader;
-    EXPECT_FALSE(reader.isOpen());
     EXPECT_IO_ERROR(reader.readUnit(), IOException::NoSource, "base/TextReader");
     EXPECT_IO_ERROR(reader.putBack(1), IOException::NoSource, "base/TextReader");
 }
