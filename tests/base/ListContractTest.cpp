@@ -404,10 +404,6 @@ TEST_F(OwnershipTest, ListProxyDeletesItsInnerList) {
     EXPECT_EQ(Tracked::destroyed, 2);
 }
 
-} // namespace
-
-namespace {
-
 struct Item {
     int key;
 };

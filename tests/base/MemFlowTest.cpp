@@ -18,6 +18,41 @@ namespace {
 constexpr const char* FixedTag = "base/FixedMemIFlow";
 constexpr const char* StringInTag = "base/StringIFlow";
 constexpr const char* StringOutTag = "base/StringOFlow";
+using Writes = std::vector<std::pair<int, u32>>;
+
+// Delivers a list of units in any width of its mask, recording each read's width.
+struct ListIFlow : IFlow {
+    ListIFlow(int widths, std::vector<u32> units) : IFlow(true, widths), units(std::move(units)) {}
+    u8 read8() override { return static_cast<u8>(next(8)); }
+    u16 read16() override { return static_cast<u16>(next(16)); }
+    u32 read32() override { return next(32); }
+    u32 next(int bits) {
+        reads.push_back(bits);
+        if (reads.size() > units.size()) throw IOException("test/List", 1, IOException::EndOfInput);
+        return units[reads.size() - 1];
+    }
+    std::vector<u32> units;
+    std::vector<int> reads;
+};
+
+// Records writes as (width, unit) and flushes; write number `failOn` fails.
+struct RecordingOFlow : OFlow {
+    explicit RecordingOFlow(int widths, std::size_t failOn = 0)
+        : OFlow(true, widths), failOn(failOn) {}
+    void flush() override { ++flushes; }
+    void write8(u8 unit) override { record(8, unit); }
+    void write16(u16 unit) override { record(16, unit); }
+    void write32(u32 unit) override { record(32, unit); }
+    void record(int bits, u32 unit) {
+        if (writes.size() + 1 == failOn)
+            throw IOException("test/Recording", 77, IOException::WriteRefused);
+        writes.emplace_back(bits, unit);
+    }
+    Writes writes;
+    int flushes = 0;
+    std::size_t failOn;
+};
+
 } // namespace
 
 TEST(FixedMemIFlow, ReadsNativeOrderUntilTooFewBytesRemain) {
@@ -162,45 +197,6 @@ TEST(StringOFlow, AppendsItsOwnWidthOnlyAndGrowsOnceForAnArray) {
     EXPECT_EQ(wideTarget.capacityBytes(), 100u);
     EXPECT_EQ(wideTarget[24], 0x10018u);
 }
-
-namespace {
-
-using Writes = std::vector<std::pair<int, u32>>;
-
-// Delivers a list of units in any width of its mask, recording each read's width.
-struct ListIFlow : IFlow {
-    ListIFlow(int widths, std::vector<u32> units) : IFlow(true, widths), units(std::move(units)) {}
-    u8 read8() override { return static_cast<u8>(next(8)); }
-    u16 read16() override { return static_cast<u16>(next(16)); }
-    u32 read32() override { return next(32); }
-    u32 next(int bits) {
-        reads.push_back(bits);
-        if (reads.size() > units.size()) throw IOException("test/List", 1, IOException::EndOfInput);
-        return units[reads.size() - 1];
-    }
-    std::vector<u32> units;
-    std::vector<int> reads;
-};
-
-// Records writes as (width, unit) and flushes; write number `failOn` fails.
-struct RecordingOFlow : OFlow {
-    explicit RecordingOFlow(int widths, std::size_t failOn = 0)
-        : OFlow(true, widths), failOn(failOn) {}
-    void flush() override { ++flushes; }
-    void write8(u8 unit) override { record(8, unit); }
-    void write16(u16 unit) override { record(16, unit); }
-    void write32(u32 unit) override { record(32, unit); }
-    void record(int bits, u32 unit) {
-        if (writes.size() + 1 == failOn)
-            throw IOException("test/Recording", 77, IOException::WriteRefused);
-        writes.emplace_back(bits, unit);
-    }
-    Writes writes;
-    int flushes = 0;
-    std::size_t failOn;
-};
-
-} // namespace
 
 TEST(Conveyer, PumpsInTheNarrowestCommonWidth) {
     ListIFlow source(Width8 | Width16, {0x41, 0x3042});

@@ -19,6 +19,22 @@ Utf16String units(std::initializer_list<u16> list) {
     return Utf16String(list.begin(), static_cast<u32>(list.size()));
 }
 
+// Owns a returned string and reads it back as std::string.
+std::string take(TString<char>* text) {
+    std::unique_ptr<TString<char>> owned(text);
+    return owned ? std::string(owned->data(), owned->length()) : "<null>";
+}
+
+// A reader over 8-bit text.
+struct Reader {
+    explicit Reader(const std::string& text)
+        : source(text), flow(source.data(), static_cast<u32>(source.size())), reader(&flow) {}
+    std::string rest() { return take(reader.readAll()); }
+    std::string source;
+    StringIFlow<char> flow;
+    TextReader<char> reader;
+};
+
 } // namespace
 
 TEST(TStringGrowth, DefaultCapacityIsTenUnitsAndGrowsExactly) {
@@ -32,6 +48,7 @@ TEST(TStringGrowth, DefaultCapacityIsTenUnitsAndGrowsExactly) {
     EXPECT_EQ(TString<u32>().capacityBytes(), 40u);
     EXPECT_EQ(Utf8String("", 0).capacityBytes(), 1u);
     EXPECT_EQ(Utf8String("abc").capacityBytes(), 3u);
+    EXPECT_THROW(TString<u32>().reserve(0x40000000u), std::bad_alloc); // impossible sizes
 }
 
 TEST(TStringGrowth, PushAndAppendReuseTheFrontGap) {
@@ -132,69 +149,44 @@ TEST(TStringViews, PrefixViewAndCopies) {
     EXPECT_EQ(s.pointerAt(1), s.data() + 1);
 }
 
-TEST(TStringAllocation, ImpossibleSizesRaiseBadAlloc) {
-    EXPECT_THROW(TString<u32>().reserve(0x40000000u), std::bad_alloc);
-}
-
-namespace {
-
-// A reader over 8-bit text, with results read back as std::string.
-class Reader {
-public:
-    explicit Reader(const std::string& text)
-        : source(text), flow(source.data(), static_cast<u32>(source.size())), reader(&flow) {}
-
-    static std::string take(TString<char>* text) {
-        std::unique_ptr<TString<char>> owned(text);
-        return owned ? std::string(owned->data(), owned->length()) : "<null>";
-    }
-    std::string rest() { return take(reader.readAll()); }
-
-    std::string source;
-    StringIFlow<char> flow;
-    TextReader<char> reader;
-};
-
-} // namespace
-
 TEST(TextReader, ReadLineKeepsLineFeedsAndCountsLines) {
     Reader r("ab\ncd\nlast");
-    EXPECT_EQ(Reader::take(r.reader.readLine()), "ab\n");
-    EXPECT_EQ(Reader::take(r.reader.readLine()), "cd\n");
+    EXPECT_EQ(take(r.reader.readLine()), "ab\n");
+    EXPECT_EQ(take(r.reader.readLine()), "cd\n");
     EXPECT_EQ(r.reader.line(), 2);
     r.reader.putBack('\n');
     EXPECT_EQ(r.reader.line(), 1);
     EXPECT_EQ(r.reader.readUnit(), '\n');
-    EXPECT_EQ(Reader::take(r.reader.readLine()), "last");
-    EXPECT_EQ(Reader::take(r.reader.readLine()), "<null>");
+    EXPECT_EQ(take(r.reader.readLine()), "last");
+    EXPECT_EQ(take(r.reader.readLine()), "<null>");
 }
 
 TEST(TextReader, ReadUntilDoesNotRetryTheBreakingUnit) {
     Reader run("abxxxc");
-    EXPECT_EQ(Reader::take(run.reader.readUntil("xx")), "ab");
+    EXPECT_EQ(take(run.reader.readUntil("xx")), "ab");
     EXPECT_EQ(run.rest(), "xc");
 
     Reader crlf("a\r\r\nb\r\n");
-    EXPECT_EQ(Reader::take(crlf.reader.readUntil("\r\n")), "a\r\r\nb");
+    EXPECT_EQ(take(crlf.reader.readUntil("\r\n")), "a\r\r\nb");
 
     Reader missing("no delimiter");
     EXPECT_IO_ERROR(missing.reader.readUntil(";"), IOException::EndOfInput, "base/StringIFlow");
     EXPECT_IO_ERROR(missing.reader.readUntil(""), IOException::EmptyDelimiter, "base/TextReader");
 
     Reader unit("key=value");
-    EXPECT_EQ(Reader::take(unit.reader.readUntilUnit('=')), "key");
+    EXPECT_EQ(take(unit.reader.readUntilUnit('=')), "key");
     EXPECT_EQ(unit.rest(), "value");
 }
 
 TEST(TextReader, ReadUntilOneOfTakesTheFirstToComplete) {
     Reader r("a<b>c</d>");
     const char* const tags[] = {"</", ">", nullptr};
-    EXPECT_EQ(Reader::take(r.reader.readUntilOneOf(tags)), "a<b");
+    EXPECT_EQ(take(r.reader.readUntilOneOf(tags)), "a<b");
     LinkList<TString<char>> list;
     Utf8String close("</"), end("d>");
     list.append(&close);
     list.append(&end);
-    EXPECT_EQ(Reader::take(r.reader.readUntilOneOf(list)), "c");
+    EXPECT_EQ(take(r.reader.readUntilOneOf(list)), "c");
     const char* const none[] = {nullptr};
     EXPECT_IO_ERROR(r.reader.readUntilOneOf(none), IOException::EmptyDelimiter, "base/TextReader");
 }
@@ -221,11 +213,11 @@ TEST(TextReader, SkipsLeaveTheInputAsBeforeWhenTheyFail) {
 
 TEST(TextReader, RunsAndSets) {
     Reader r("   \t x1 ");
-    EXPECT_EQ(Reader::take(r.reader.readRun(' ')), "   ");
-    EXPECT_EQ(Reader::take(r.reader.readWhileIn(" \t")), "\t ");
-    EXPECT_EQ(Reader::take(r.reader.readWhileIn("0123456789")), "");
+    EXPECT_EQ(take(r.reader.readRun(' ')), "   ");
+    EXPECT_EQ(take(r.reader.readWhileIn(" \t")), "\t ");
+    EXPECT_EQ(take(r.reader.readWhileIn("0123456789")), "");
     EXPECT_EQ(r.reader.readUnit(), 'x');
-    EXPECT_EQ(Reader::take(r.reader.readWhileIn("0123456789 ")), "1 "); // the end is quiet
+    EXPECT_EQ(take(r.reader.readWhileIn("0123456789 ")), "1 "); // the end is quiet
 }
 
 TEST(TextReader, ReadsAcrossBlocksAndResets) {
@@ -245,10 +237,8 @@ TEST(TextReader, ReadsAcrossBlocksAndResets) {
     EXPECT_IO_ERROR(tiny.reader.readUnits(4, buffer, got), IOException::EndOfInput,
                     "base/StringIFlow");
     EXPECT_EQ(got, 2u);
-}
 
-TEST(TextReader, NoSource) {
-    TextReader<u16> reader;
-    EXPECT_IO_ERROR(reader.readUnit(), IOException::NoSource, "base/TextReader");
-    EXPECT_IO_ERROR(reader.putBack(1), IOException::NoSource, "base/TextReader");
+    TextReader<u16> none;
+    EXPECT_IO_ERROR(none.readUnit(), IOException::NoSource, "base/TextReader");
+    EXPECT_IO_ERROR(none.putBack(1), IOException::NoSource, "base/TextReader");
 }
