@@ -1,13 +1,17 @@
+#include "base/CompositIFilter.h"
 #include "base/FixedMemIFlow.h"
 #include "base/IFilter.h"
 #include "base/PushbackIFilter.h"
 #include "base/StringIFlow.h"
 #include "base/StringOFlow.h"
+#include "base/TIFilter.h"
 #include "base/TOFilter.h"
 #include "base/UInt16SwapEndianIFilter.h"
 #include "base/UInt32SwapEndianIFilter.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "tests/IOExpect.h"
 
@@ -26,6 +30,19 @@ public:
         pushPending(static_cast<u16>(unit + 1));
         return unit;
     }
+};
+
+// Counts the live instances, so a test can see who deletes them.
+class CountedFilter : public IFilter {
+public:
+    CountedFilter() { ++alive; }
+    ~CountedFilter() override { --alive; }
+    static inline int alive = 0;
+};
+
+class PlusOne : public TIFilter<u16> {
+public:
+    u16 read16() override { return static_cast<u16>(TIFilter<u16>::read16() + 1); }
 };
 
 Utf16String units16(std::initializer_list<u16> list) {
@@ -132,13 +149,9 @@ TEST(PushbackIFilter, ManyUnitReadsGoThroughTheConversion) {
     u16 units[8] = {};
     u32 got = 0;
     doubler.readUnits(3, units, got);
-    EXPECT_EQ(got, 3u);
-    EXPECT_EQ(units[0], 10);
-    EXPECT_EQ(units[1], 11);
-    EXPECT_EQ(units[2], 20);
+    EXPECT_EQ(Utf16String(units, got).compare(units16({10, 11, 20})), 0);
     doubler.read16Many(8, units, got);
-    EXPECT_EQ(got, 1u);
-    EXPECT_EQ(units[0], 21);
+    EXPECT_EQ(Utf16String(units, got).compare(units16({21})), 0);
     EXPECT_TRUE(doubler.reset());
     EXPECT_EQ(doubler.readUnit(), 10);
 }
@@ -186,4 +199,65 @@ TEST(TOFilter, ForwardsItsWidthToTheDestination) {
 
     TOFilter<char> narrow(&destination);
     EXPECT_FALSE(narrow.isReady()); // the destination takes no bytes
+}
+
+TEST(CompositIFilter, WithoutMembersPassesThrough) {
+    CompositIFilter chain;
+    EXPECT_IO_ERROR(chain.read16(), IOException::NoSource, "base/CompositIFilter");
+    EXPECT_FALSE(chain.isReady());
+    Utf16String text(u"ab");
+    StringIFlow<u16> source(&text);
+    EXPECT_FALSE(chain.attach(&source)); // no member took the source
+    EXPECT_EQ(chain.compatibleUnitWidths(), Width16);
+    EXPECT_TRUE(chain.isReady());
+    EXPECT_EQ(chain.read16(), u'a');
+    EXPECT_EQ(chain.read16(), u'b');
+    EXPECT_IO_ERROR(chain.read16(), IOException::EndOfInput, "base/StringIFlow");
+}
+
+TEST(CompositIFilter, MembersApplyFromTheSourceOutwards) {
+    Utf16String text = units16({0x0200, 0x0500, 0x0700});
+    StringIFlow<u16> source(&text);
+    CompositIFilter chain;
+    chain.add(new UInt16SwapEndianIFilter); // nearest the source
+    EXPECT_TRUE(chain.attach(&source));
+    EXPECT_TRUE(chain.isAtStart());
+    EXPECT_EQ(chain.read16(), 0x0002);
+    chain.add(new PlusOne); // reads from the swapper at once
+    EXPECT_EQ(chain.read16(), 0x0006);
+    EXPECT_EQ(chain.unitWidths(), Width16);
+    EXPECT_EQ(chain.acceptedUnitWidths(), Width16);
+    EXPECT_TRUE(chain.isReady());
+
+    EXPECT_TRUE(chain.reset());
+    EXPECT_TRUE(chain.isAtStart());
+    u16 units[4] = {};
+    u32 got = 0;
+    chain.read16Many(4, units, got); // through the members, not around them
+    EXPECT_EQ(Utf16String(units, got).compare(units16({3, 6, 8})), 0);
+
+    EXPECT_TRUE(chain.close()); // the members keep their own sources
+    EXPECT_IO_ERROR(chain.read16(), IOException::NoSource, "base/CompositIFilter");
+    EXPECT_FALSE(chain.reset());
+}
+
+TEST(CompositIFilter, OwnsItsMembersButNotItsSource) {
+    Utf16String text(u"xyz");
+    StringIFlow<u16> source(&text);
+    auto chain = std::make_unique<CompositIFilter>();
+    chain->attach(&source);
+    chain->add(new CountedFilter);
+    chain->add(new CountedFilter);
+    EXPECT_EQ(CountedFilter::alive, 2);
+    EXPECT_EQ(chain->read16(), u'x');
+
+    chain->clear();
+    EXPECT_EQ(CountedFilter::alive, 0);
+    EXPECT_EQ(chain->read16(), u'y'); // straight from the source again
+    chain->add(new CountedFilter);
+    chain->add(nullptr);
+    EXPECT_EQ(CountedFilter::alive, 1);
+    chain = nullptr;
+    EXPECT_EQ(CountedFilter::alive, 0);
+    EXPECT_EQ(source.read16(), u'z');
 }

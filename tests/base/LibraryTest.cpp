@@ -1,8 +1,13 @@
 #include "base/Library.h"
+#include "base/SlabPool.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+#include <set>
 #include <string>
+#include <vector>
 
 using namespace ZUM;
 
@@ -31,6 +36,8 @@ ModuleTable filledTable() {
 TEST(ModuleTable, StartsAndStopsFilledSlotsInSlotOrderOnce) {
     calls.clear();
     ModuleTable table = filledTable();
+    EXPECT_FALSE(table.stop()); // stop before start calls nothing
+    EXPECT_EQ(calls, "");
     EXPECT_TRUE(table.start());
     EXPECT_TRUE(table.start());
     EXPECT_EQ(calls, "+0+3+5+6");
@@ -38,13 +45,6 @@ TEST(ModuleTable, StartsAndStopsFilledSlotsInSlotOrderOnce) {
     EXPECT_TRUE(table.stop());
     EXPECT_TRUE(table.stop());
     EXPECT_EQ(calls, "-0-3-5-6");
-}
-
-TEST(ModuleTable, StopBeforeStartCallsNothing) {
-    calls.clear();
-    ModuleTable table = filledTable();
-    EXPECT_FALSE(table.stop());
-    EXPECT_EQ(calls, "");
 }
 
 TEST(ModuleTable, FailingStartStopsTheWalkAndMayBeRetried) {
@@ -58,4 +58,24 @@ TEST(ModuleTable, FailingStartStopsTheWalkAndMayBeRetried) {
     calls.clear();
     EXPECT_TRUE(table.start());
     EXPECT_EQ(calls, "+0+3+5+6");
+}
+
+TEST(SlabPool, CellsAreDistinctAlignedAndReused) {
+    std::vector<void*> cells;
+    std::set<void*> distinct;
+    for (int i = 0; i < 100000; ++i) { // more than one slab's worth
+        const std::size_t bytes = 8 + static_cast<std::size_t>(i % 300);
+        void* cell = SlabPool::allocate(bytes);
+        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(cell) % 16, 0u);
+        std::memset(cell, 0xA5, bytes);
+        cells.push_back(cell);
+        distinct.insert(cell);
+    }
+    EXPECT_EQ(distinct.size(), cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) SlabPool::release(cells[i], 8 + i % 300);
+    // A freed cell serves the next object of its size class.
+    void* again = SlabPool::allocate(40);
+    EXPECT_EQ(distinct.count(again), SlabPool::isPooling() ? 1u : distinct.count(again));
+    SlabPool::release(again, 40);
+    SlabPool::release(nullptr, 16);
 }
