@@ -26,12 +26,18 @@ const char* resultMessageShiftJis(ResultCode code) {
     return code < ResultCodeCount ? messages[code] : "";
 }
 
-ZUM::Utf8String resultMessage(ResultCode code) {
+ZUM::Utf16String resultMessageUtf16(ResultCode code) {
     using namespace ZUM;
     const Utf8String shiftJis(resultMessageShiftJis(code));
     Utf16String text;
-    Utf8String utf8;
     convertToUtf16String(ShiftJis, Utf16N, &shiftJis, text);
+    return text;
+}
+
+ZUM::Utf8String resultMessage(ResultCode code) {
+    using namespace ZUM;
+    const Utf16String text = resultMessageUtf16(code);
+    Utf8String utf8;
     convertFromUtf16String(Utf16N, Utf8N, &text, utf8);
     return utf8;
 }

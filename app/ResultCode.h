@@ -21,5 +21,8 @@ constexpr unsigned ResultCodeCount = 9;
 // The message of a result code, in the Shift_JIS bytes the tool keeps it in.
 const char* resultMessageShiftJis(ResultCode code);
 
-// The same message in UTF-8, for display.
+// The same message in UTF-16, for a window.
+ZUM::Utf16String resultMessageUtf16(ResultCode code);
+
+// The same message in UTF-8, for a terminal.
 ZUM::Utf8String resultMessage(ResultCode code);

@@ -1,0 +1,3 @@
+#include "app/ui/EntryValues.h"
+
+EntryValues entryValues;
