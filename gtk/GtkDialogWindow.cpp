@@ -157,7 +157,7 @@ GtkWidget* GtkDialogWindow::makeControl(const DialogItem& item) {
         gtk_entry_set_has_frame(GTK_ENTRY(entry), (item.style & Border) != 0);
         gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
         gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
-        acceptDrops(entry);
+        gtk_drag_dest_unset(entry); // a file dropped on the field is dropped on the window
         return entry;
     }
     case ControlClass::Button:

@@ -22,6 +22,7 @@ PROMPT = "[...] ボタンを押して修正するデイジー教科書の ncc.ht
 PICKER_TITLE = "修正するncc.htmlを指定してください。"
 CANNOT_OPEN = "エラー：ファイルが開けません。"
 REPAIRED = "修正が成功しました。"
+DRAG_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "drag_source.py")
 
 
 def wait_for(what, probe, timeout=15.0):
@@ -148,21 +149,67 @@ class Dialog:
         wait_for("the focus back on the start button", lambda: focused(self.start))
 
 
+def type_location(path):
+    keys("ctrl+l")
+    time.sleep(0.3)
+    keys("ctrl+a")
+    type_text(path)
+    time.sleep(0.3)
+    keys("Return")
+
+
 def pick(app, dialog, path):
-    """Opens the picker with the keyboard and chooses `path` in it."""
+    """Opens the picker with the keyboard and chooses `path` in it, after trying
+    a file that does not exist."""
     keys("shift+Tab")
     wait_for("the focus on ...", lambda: focused(dialog.browse))
     keys("Return")
     picker = wait_for("the file chooser", lambda: find(app, pyatspi.ROLE_FILE_CHOOSER))
     check(find(app, pyatspi.ROLE_DIALOG, PICKER_TITLE) or picker.name == PICKER_TITLE,
           "the picker's title reads wrong")
-    keys("ctrl+l")
-    time.sleep(0.3)
-    type_text(path)
-    time.sleep(0.3)
+    missing = os.path.join(os.path.dirname(path), "missing-ncc.html")
+    type_location(missing)
+    complaint = wait_for("the picker to refuse a missing file",
+                         lambda: find(app, pyatspi.ROLE_ALERT, PICKER_TITLE))
+    check(missing in find(complaint, pyatspi.ROLE_LABEL).name, "the refusal does not name the file")
     keys("Return")
+    wait_for("the refusal to close", lambda: find(app, pyatspi.ROLE_ALERT, PICKER_TITLE) is None)
+    check(find(app, pyatspi.ROLE_FILE_CHOOSER) is not None, "the picker closed on a missing file")
+    type_location(path)
     wait_for("the picker to close", lambda: find(app, pyatspi.ROLE_FILE_CHOOSER) is None)
     wait_for("the path in the field", lambda: field_text(dialog.field) == path)
+
+
+def centre_of(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def drop(dialog, path):
+    """Drags `path` from another program's window and drops it on the path field
+    with the mouse, then gives the keyboard back to the dialog."""
+    source = subprocess.Popen(["/usr/bin/python3", DRAG_SOURCE, path])
+    try:
+        window = wait_for("the drag source", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^drag source$"],
+            capture_output=True, text=True).stdout.split())[0]
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                  capture_output=True, text=True, check=True).stdout
+        place = dict(line.split("=") for line in geometry.split())
+        x, y = int(place["X"]) + int(place["WIDTH"]) // 2, int(place["Y"]) + int(place["HEIGHT"]) // 2
+        to_x, to_y = centre_of(dialog.field)
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.3", "mousedown", "1"],
+                       check=True)
+        for step in range(1, 21):
+            subprocess.run(["xdotool", "mousemove", str(x + (to_x - x) * step // 20),
+                            str(y + (to_y - y) * step // 20), "sleep", "0.05"], check=True)
+        subprocess.run(["xdotool", "sleep", "0.3", "mouseup", "1"], check=True)
+        wait_for("the dropped path in the field", lambda: field_text(dialog.field) == path)
+    finally:
+        source.kill()
+        source.wait()
+    subprocess.run(["xdotool", "search", "--name", CAPTION, "windowactivate", "--sync"], check=True)
+    wait_for("the focus back on the start button", lambda: focused(dialog.start))
 
 
 def ends_with_zero(quorlin, work, act, what):
@@ -200,6 +247,7 @@ def run(quorlin, cli, demo_book, shots):
             check(icon, "an error shows no icon")
             dismiss_alert(app)
 
+            drop(dialog, os.path.join(reference, "ncc.html"))
             pick(app, dialog, target)
             screenshot(os.path.join(shots, "quorlin-dialog.png"), dialog.frame)
             keys("shift+Tab", "shift+Tab")
