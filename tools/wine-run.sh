@@ -11,7 +11,22 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # One prefix is made at a time; a second caller waits for the first.
     exec 9>"$WINEPREFIX.lock"
     flock 9
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot --init >/dev/null 2>&1
+        # The Japanese fonts the dialogs name are the IPA fonts here, as a
+        # Japanese Windows has them.
+        iconv -f UTF-8 -t UTF-16 >"$WINEPREFIX/fonts.reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+REG
+        wine regedit /S "$WINEPREFIX/fonts.reg" >/dev/null 2>&1
+    fi
     wineserver --wait || true
     flock -u 9
 fi

@@ -5,7 +5,6 @@
 #include "app/dialog/QuorlinApp.h"
 #include "app/ui/EntryValues.h"
 #include "app/ui/PlatformToolkit.h"
-#include "base/Library.h"
 
 namespace {
 
@@ -50,10 +49,5 @@ int main(int argc, char** argv) {
     std::unique_ptr<Toolkit> toolkit = createPlatformToolkit(argc, argv); // takes its own options
     if (!toolkit) return 1;
     if (argc > 1) return answerArguments(argv[1]);
-    ZUM::startLibrary();
-    entryValues = EntryValues{};
-    const int status = runQuorlin(*toolkit);
-    toolkit.reset();
-    ZUM::stopLibrary();
-    return status;
+    return runQuorlin(*toolkit, EntryValues{});
 }

@@ -25,7 +25,7 @@ const std::string Success = "修正が成功しました。";
 // does, and the loop's result is the exit code.
 class Dialog : public Scratch {
 protected:
-    int run() { return runQuorlin(screen); }
+    int run() { return runMainDialog(screen); }
     void pick(const std::string& path) {
         screen.then([this, path] {
             screen.pickerAnswer = path;
@@ -197,5 +197,5 @@ TEST(DialogLayout, TheMainDialogIsCentredOnTheDesktop) {
         EXPECT_EQ(rect.right - rect.left, 600);
         screen.click(ExitButton);
     });
-    EXPECT_EQ(runQuorlin(screen), 0);
+    EXPECT_EQ(runMainDialog(screen), 0);
 }
