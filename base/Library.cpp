@@ -14,6 +14,10 @@ void ModuleTable::set(int slot, ModuleCallback callback) {
     if (slot >= 0 && slot < SlotCount) slots[slot] = callback;
 }
 
+ModuleCallback ModuleTable::callback(int slot) const {
+    return slot >= 0 && slot < SlotCount ? slots[slot] : nullptr;
+}
+
 // A failing module stops the walk without rolling back the ones before it;
 // `started` stays clear so a later start walks the table again.
 bool ModuleTable::start() {

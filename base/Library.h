@@ -19,6 +19,7 @@ public:
     constexpr ModuleTable() = default;
 
     void set(int slot, ModuleCallback callback);
+    ModuleCallback callback(int slot) const;
     bool start();
     bool stop();
     bool isStarted() const { return started; }
