@@ -30,6 +30,8 @@ public:
         NoCommonWidth = 9,
         EmptyDelimiter = 10,
         TimedOut = 11,
+        TooLarge = 12,  // a peer's data passes a fixed bound of ours
+        Malformed = 13, // a peer's data breaks the form it must have
     };
     std::int32_t code;
 

@@ -14,6 +14,8 @@
 #include "encoding/EncodingRegistry.h"
 #include "file/FileIFlow.h"
 #include "file/FileSystem.h"
+#include "http/HttpRequest.h"
+#include "http/HttpResponse.h"
 #include "http/Location.h"
 #include "xml/DOMModule.h"
 #include "xml/Document.h"
@@ -160,11 +162,32 @@ XMLParserSrcUnit* XMLReader::openLocation(const Utf16String& identifier) {
         path.append(location.data);
     } else if (location.kind == Location::File) {
         path.assign(location.data);
+    } else if (location.kind == Location::Http) {
+        return openHttp(identifier, location);
     } else {
         return nullptr;
     }
     try {
         return openNarrowPath(identifier, path.terminate());
+    } catch (const IOException&) {
+        return nullptr;
+    }
+}
+
+// Only a 2xx reply carries the document; an error page is not one.
+XMLParserSrcUnit* XMLReader::openHttp(const Utf16String& name, const Location& location) {
+    Utf8String target = requestTarget(location);
+    Utf8String line;
+    line.format("GET %s HTTP/1.1\r\n", target.terminate());
+    HttpRequest request;
+    request.setRequestLine(line);
+    request.addHeader(Utf8String("User-Agent: zum\r\n"));
+    request.addHeader(Utf8String("Connection: close\r\n"));
+    std::int32_t status;
+    const std::unique_ptr<HttpResponse> response(fetch(location, request, status));
+    if (!response || !response->isSuccess()) return nullptr;
+    try {
+        return decode(name, response->body());
     } catch (const IOException&) {
         return nullptr;
     }
@@ -181,12 +204,16 @@ XMLParserSrcUnit* XMLReader::openSystemOrLocation(const Utf16String& identifier)
     return openLocation(identifier);
 }
 
-Document* loadDocument(XMLReader& reader, const Utf16String& path) {
+Document* parseDocument(XMLReader& reader, XMLParserSrcUnit* unit) {
+    std::unique_ptr<XMLParserSrcUnit> owned(unit);
+    if (!owned) return nullptr;
     XMLParser parser(sharedDOMImplementation(), &reader, reader.getErrorWriter());
-    XMLParserSrcUnit* unit = reader.openPath(Utf16String(u"unknown"), path);
-    if (!unit) return nullptr;
-    parser.getSource().pushUnit(unit);
+    parser.getSource().pushUnit(owned.release());
     return parser.parseDocument() ? parser.takeDocument() : nullptr;
+}
+
+Document* loadDocument(XMLReader& reader, const Utf16String& path) {
+    return parseDocument(reader, reader.openPath(Utf16String(u"unknown"), path));
 }
 
 Document* loadDocument(const Utf16String& path, TextWriter<u16>* errorWriter) {
