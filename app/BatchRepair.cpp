@@ -4,6 +4,7 @@
 #include "app/RepairJob.h"
 #include "file/Console.h"
 #include "file/FileSystem.h"
+#include "http/Location.h"
 
 using namespace ZUM;
 
@@ -18,6 +19,12 @@ bool isDirectory(const std::string& path) {
 }
 
 } // namespace
+
+bool BatchRepair::isWebLocation(const std::string& path) {
+    Location location;
+    location.split(Utf8String(path.data(), static_cast<u32>(path.size())));
+    return location.kind == Location::Http;
+}
 
 BatchRepair::BatchRepair(const CommandLine& options, std::FILE* out, std::FILE* progress)
     : options(options), out(out), progress(progress) {}
@@ -49,7 +56,9 @@ int BatchRepair::run() {
 
 ResultCode BatchRepair::repairOne(const std::string& path) {
     RepairJob job(pathOf(path));
-    const ResultCode code = options.dryRun ? job.dryRun() : job.run();
+    const ResultCode code = !options.dryRun       ? job.run()
+                            : isWebLocation(path) ? job.dryRunFetched()
+                                                  : job.dryRun();
     report(path, code, job.removedNames);
     return code;
 }

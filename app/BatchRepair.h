@@ -18,6 +18,10 @@ public:
     // the first path that failed.
     int run();
 
+    // Whether `path` is an "http://" location: a book on a web server, which
+    // can be inspected but not repaired in place.
+    static bool isWebLocation(const std::string& path);
+
 private:
     std::vector<std::string> collectPaths() const;
     ResultCode repairOne(const std::string& path);

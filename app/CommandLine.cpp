@@ -56,7 +56,9 @@ const char* CommandLine::usage() {
            "                   (symbolic links are not followed) and repair them in\n"
            "                   sorted path order\n"
            "  -n, --dry-run    load each file and list the meta names that would be\n"
-           "                   removed; nothing on disk changes\n"
+           "                   removed; nothing on disk changes. A PATH may also be\n"
+           "                   an http://host[:port]/path location of a book on a web\n"
+           "                   server, which can only be listed this way\n"
            "  -q, --quiet      print only the files that fail\n"
            "  -h, --help       show this help and exit\n"
            "      --version    show the version and exit\n"
@@ -65,5 +67,7 @@ const char* CommandLine::usage() {
            "the first file that failed: 1 cannot open, 2 not well-formed XML or not\n"
            "decodable faithfully, 3 cannot delete the old backup file, 4 cannot delete\n"
            "the old backup directory, 5 cannot rename, 6 cannot save, 7 cannot write,\n"
-           "8 not an ncc.html (no root element or no head); 64 for a usage error.\n";
+           "8 not an ncc.html (no root element or no head); 64 for a usage error;\n"
+           "65 when an http:// location is given without -n: a file on a web server\n"
+           "cannot be repaired in place, so nothing is done.\n";
 }

@@ -20,3 +20,8 @@ ResultCode RepairJob::dryRun() {
     if (ResultCode code = loadStage(*this); code != Repaired) return code;
     return stripStage(*this);
 }
+
+ResultCode RepairJob::dryRunFetched() {
+    if (ResultCode code = fetchStage(*this); code != Repaired) return code;
+    return stripStage(*this);
+}

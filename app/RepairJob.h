@@ -24,6 +24,8 @@ public:
     ResultCode run();
     // Load and strip only, in memory; nothing on disk changes.
     ResultCode dryRun();
+    // The same for a book on a web server, the path being its "http://" location.
+    ResultCode dryRunFetched();
 
     ZUM::PathString path;
     ZUM::Document* document = nullptr;

@@ -61,6 +61,23 @@ bool hasPrefixedName(Node& meta, const Utf16String& nameAttribute) {
            std::memcmp(bytes.data(), NamePrefix, NamePrefixLength) == 0;
 }
 
+// Runs `load` with a repair reader whose parse errors go to a log. A read or
+// conversion failure, or exhausted memory, is a load failure like any other:
+// the book stays as it is.
+template <typename Load>
+ResultCode loadWith(RepairJob& job, Load load) {
+    Utf16String parseLog;
+    StringOFlow<u16> logFlow(&parseLog);
+    TextWriter<u16> logWriter(&logFlow);
+    try {
+        RepairReader reader(&logWriter);
+        return load(reader);
+    } catch (...) {
+        job.document = nullptr;
+        return NotXml;
+    }
+}
+
 } // namespace
 
 ResultCode loadStage(RepairJob& job) {
@@ -69,19 +86,19 @@ ResultCode loadStage(RepairJob& job) {
     if (!probe) return CannotOpen;
     std::fclose(probe);
     job.sourceBytes = FileSystem::attributesOf(job.path).size;
-
-    Utf16String parseLog;
-    StringOFlow<u16> logFlow(&parseLog);
-    TextWriter<u16> logWriter(&logFlow);
-    try {
-        RepairReader reader(&logWriter);
+    return loadWith(job, [&](RepairReader& reader) {
         job.document = loadDocument(reader, job.path);
-    } catch (...) {
-        // A read or conversion failure, or exhausted memory, is a load failure
-        // like any other: the book stays as it is.
-        job.document = nullptr;
-    }
-    return job.document ? Repaired : NotXml;
+        return job.document ? Repaired : NotXml;
+    });
+}
+
+ResultCode fetchStage(RepairJob& job) {
+    return loadWith(job, [&](RepairReader& reader) {
+        XMLParserSrcUnit* unit = reader.openLocation(job.path);
+        if (!unit) return CannotOpen;
+        job.document = parseDocument(reader, unit);
+        return job.document ? Repaired : NotXml;
+    });
 }
 
 ResultCode stripStage(RepairJob& job) {

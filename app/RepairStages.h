@@ -9,6 +9,8 @@ class RepairJob;
 
 // Loads the document, refusing one whose bytes would not decode faithfully.
 ResultCode loadStage(RepairJob& job);
+// The same for a document the job's path locates on a web server ("http://").
+ResultCode fetchStage(RepairJob& job);
 // Removes the meta children of head whose name begins with "vorka:".
 ResultCode stripStage(RepairJob& job);
 // Clears the ".old" path and moves the input file there.

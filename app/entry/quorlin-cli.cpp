@@ -7,7 +7,8 @@
 
 namespace {
 constexpr int UsageError = 64;
-}
+constexpr int WebLocationRefused = 65;
+} // namespace
 
 int main(int argc, char** argv) {
     CommandLine options;
@@ -22,6 +23,15 @@ int main(int argc, char** argv) {
     if (options.version) {
         std::puts("quorlin-cli " QUORLIN_VERSION);
         return 0;
+    }
+    for (const std::string& path : options.paths) {
+        if (!options.dryRun && BatchRepair::isWebLocation(path)) {
+            std::fprintf(stderr,
+                         "quorlin-cli: %s: a book on a web server cannot be repaired in place; "
+                         "-n lists what would be removed\n",
+                         path.c_str());
+            return WebLocationRefused;
+        }
     }
     ZUM::startLibrary();
     const int status = BatchRepair(options, stdout, stderr).run();
