@@ -149,12 +149,24 @@ class Dialog:
         wait_for("the focus back on the start button", lambda: focused(self.start))
 
 
-def type_location(path):
-    keys("ctrl+l")
-    time.sleep(0.3)
+def focused_entry(picker):
+    for candidate in descendants(picker):
+        state = candidate.getState()
+        if state.contains(pyatspi.STATE_EDITABLE) and state.contains(pyatspi.STATE_FOCUSED):
+            return candidate
+    return None
+
+
+def type_location(picker, path):
+    """Types `path` into the picker's location field, once it has the keyboard
+    (Ctrl+L opens the field, and closes it again when it is open)."""
+    if focused_entry(picker) is None:
+        keys("ctrl+l")
+    entry = wait_for("the location field", lambda: focused_entry(picker))
     keys("ctrl+a")
     type_text(path)
-    time.sleep(0.3)
+    wait_for("the typed location", lambda: field_text(entry).startswith(path))
+    time.sleep(0.5)  # the field's completion settles after the last key
     keys("Return")
 
 
@@ -168,14 +180,14 @@ def pick(app, dialog, path):
     check(find(app, pyatspi.ROLE_DIALOG, PICKER_TITLE) or picker.name == PICKER_TITLE,
           "the picker's title reads wrong")
     missing = os.path.join(os.path.dirname(path), "missing-ncc.html")
-    type_location(missing)
+    type_location(picker, missing)
     complaint = wait_for("the picker to refuse a missing file",
                          lambda: find(app, pyatspi.ROLE_ALERT, PICKER_TITLE))
     check(missing in find(complaint, pyatspi.ROLE_LABEL).name, "the refusal does not name the file")
     keys("Return")
     wait_for("the refusal to close", lambda: find(app, pyatspi.ROLE_ALERT, PICKER_TITLE) is None)
     check(find(app, pyatspi.ROLE_FILE_CHOOSER) is not None, "the picker closed on a missing file")
-    type_location(path)
+    type_location(picker, path)
     wait_for("the picker to close", lambda: find(app, pyatspi.ROLE_FILE_CHOOSER) is None)
     wait_for("the path in the field", lambda: field_text(dialog.field) == path)
 
