@@ -44,17 +44,23 @@ def check(condition, message):
 
 
 def descendants(node):
-    for child in node:
-        if child is None:
-            continue
+    """The nodes below `node`; those that vanish while we look are passed over."""
+    try:
+        children = [child for child in node if child is not None]
+    except Exception:
+        return
+    for child in children:
         yield child
         yield from descendants(child)
 
 
 def find(node, role, name=None):
     for candidate in descendants(node):
-        if candidate.getRole() == role and (name is None or candidate.name == name):
-            return candidate
+        try:
+            if candidate.getRole() == role and (name is None or candidate.name == name):
+                return candidate
+        except Exception:
+            continue
     return None
 
 
@@ -151,7 +157,10 @@ class Dialog:
 
 def focused_entry(picker):
     for candidate in descendants(picker):
-        state = candidate.getState()
+        try:
+            state = candidate.getState()
+        except Exception:
+            continue
         if state.contains(pyatspi.STATE_EDITABLE) and state.contains(pyatspi.STATE_FOCUSED):
             return candidate
     return None
