@@ -10,6 +10,9 @@ using namespace ZUM;
 
 namespace {
 
+// Back to the start of the terminal's line, and clear it.
+constexpr char ClearLine[] = "\r\033[K";
+
 PathString pathOf(const std::string& native) {
     return FileSystem::widePath(native.data(), static_cast<u32>(native.size()));
 }
@@ -50,7 +53,7 @@ int BatchRepair::run() {
         const ResultCode code = repairOne(paths[i]);
         if (code != Repaired && status == 0) status = static_cast<int>(code);
     }
-    if (showing) std::fprintf(progress, "\r\033[K");
+    if (showing) Console::write(progress, ClearLine);
     return status;
 }
 
@@ -66,18 +69,22 @@ ResultCode BatchRepair::repairOne(const std::string& path) {
 void BatchRepair::report(const std::string& path, ResultCode code,
                          const std::vector<std::string>& names) {
     if (options.quiet && code == Repaired) return;
-    if (showing) std::fprintf(progress, "\r\033[K"); // clear the progress line
+    if (showing) Console::write(progress, ClearLine);
+    std::string lines = path + ": ";
     if (options.dryRun && code == Repaired) {
-        std::fprintf(out, "%s: %zu meta element%s to remove\n", path.c_str(), names.size(),
-                     names.size() == 1 ? "" : "s");
-        for (const std::string& name : names) std::fprintf(out, "  %s\n", name.c_str());
+        lines += std::to_string(names.size()) + " meta element" + (names.size() == 1 ? "" : "s") +
+                 " to remove\n";
+        for (const std::string& name : names) lines += "  " + name + "\n";
     } else {
-        std::fprintf(out, "%s: %s\n", path.c_str(), resultMessage(code).terminate());
+        const Utf8String message = resultMessage(code);
+        lines += std::string(message.data(), message.length()) + "\n";
     }
+    Console::write(out, lines);
     std::fflush(out);
 }
 
 void BatchRepair::showProgress(std::size_t done, std::size_t total, const std::string& path) {
-    std::fprintf(progress, "\r\033[K[%zu/%zu] %s", done + 1, total, path.c_str());
+    Console::write(progress, ClearLine + ("[" + std::to_string(done + 1) + "/" +
+                                          std::to_string(total) + "] " + path));
     std::fflush(progress);
 }

@@ -30,8 +30,10 @@ U FileIFlow::get() {
     U unit = 0;
     for (unsigned i = 0; i < sizeof(U); ++i) {
         const int c = std::fgetc(file);
+        // Only the end-of-file mark means the end: the Windows C runtime fails
+        // a read of a file open for writing without setting the error mark.
         if (c == EOF) {
-            ZUM_THROW_IO(std::ferror(file) ? IOException::SystemError : IOException::EndOfInput);
+            ZUM_THROW_IO(std::feof(file) ? IOException::EndOfInput : IOException::SystemError);
         }
         unit |= static_cast<U>(static_cast<U>(c) << (8 * i));
     }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "file/FileSystem.h"
+
 namespace ZUM {
 
 namespace {
@@ -53,11 +55,11 @@ void Location::split(const TStringPtr<char>& text) {
     } else if (startsWith(p, n, "file:") || startsWith(p, n, "debug:")) {
         kind = p[0] == 'f' ? File : Debug;
         u32 i = kind == File ? 5 : 6;
-        // POSIX paths keep one leading "/": "file:///home/book" is "/home/book".
-        if (i < n && p[i] == '/') {
-            while (i + 1 < n && p[i + 1] == '/') ++i;
-        }
-        for (; i < n; ++i) data.push(p[i] == '|' ? ':' : p[i]);
+        // POSIX paths keep one leading "/": "file:///home/book" is "/home/book";
+        // Windows paths keep none: "file:///c|/book" is "c:\book".
+        const char separator = static_cast<char>(FileSystem::Separator);
+        while (i < n && p[i] == '/' && (separator != '/' || (i + 1 < n && p[i + 1] == '/'))) ++i;
+        for (; i < n; ++i) data.push(p[i] == '|' ? ':' : p[i] == '/' ? separator : p[i]);
     } else {
         data.assign(whole);
     }

@@ -17,8 +17,9 @@ public:
     std::int32_t port = 0;
     Utf8String host;
     // The path: for "http://" from its first "/"; for "file:" and "debug:" the
-    // rest with the leading slashes reduced to one and "|" turned into ":";
-    // for a plain location the whole text.
+    // rest with "|" turned into ":", "/" into the path separator and the
+    // leading slashes reduced to one (on Windows, to none); for a plain
+    // location the whole text.
     Utf8String data;
 };
 

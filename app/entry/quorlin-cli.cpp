@@ -1,9 +1,12 @@
 // quorlin-cli: repairs ncc.html files from the command line.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/BatchRepair.h"
 #include "app/CommandLine.h"
 #include "base/Library.h"
+#include "file/Console.h"
 
 namespace {
 constexpr int UsageError = 64;
@@ -11,9 +14,12 @@ constexpr int WebLocationRefused = 65;
 } // namespace
 
 int main(int argc, char** argv) {
+    std::vector<const char*> arguments{"quorlin-cli"};
+    const std::vector<std::string> given = ZUM::Console::arguments(argc, argv);
+    for (const std::string& argument : given) arguments.push_back(argument.c_str());
     CommandLine options;
-    if (!options.parse(argc, argv)) {
-        std::fprintf(stderr, "quorlin-cli: %s\n\n%s", options.error.c_str(), CommandLine::usage());
+    if (!options.parse(static_cast<int>(arguments.size()), arguments.data())) {
+        ZUM::Console::write(stderr, "quorlin-cli: " + options.error + "\n\n" + CommandLine::usage());
         return UsageError;
     }
     if (options.help) {

@@ -1,52 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include "app/RepairJob.h"
 #include "app/RepairStages.h"
-#include "encoding/EncodingRegistry.h"
-#include "tests/Scratch.h"
+#include "tests/app/RepairSupport.h"
 
 using namespace ZUM;
 
-namespace {
-
-const std::string Declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
-const std::string Bom = "\xEF\xBB\xBF";
-
-std::string book(const std::string& head, const std::string& body = "<h1>t</h1>") {
-    return Declaration + "<html><head>" + head + "</head><body>" + body + "</body></html>";
-}
-
-PathString pathOf(const std::string& utf8) {
-    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
-    PathString path;
-    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
-    return path;
-}
-
-class Repair : public Scratch {
-protected:
-    ResultCode repair(const std::string& name = "ncc.html") {
-        RepairJob job(pathOf(path(name)));
-        ResultCode code = job.run();
-        removed = job.removedNames;
-        return code;
-    }
-    // The repaired file without its byte-order mark.
-    std::string repaired(const std::string& name = "ncc.html") {
-        const std::string bytes = read(name);
-        EXPECT_EQ(bytes.substr(0, 3), Bom);
-        return bytes.substr(3);
-    }
-    std::vector<std::string> removed;
-};
-
-} // namespace
+using namespace repair;
 
 TEST_F(Repair, RemovesPrefixedMetaChildrenOfHeadOnly) {
     write("ncc.html",
@@ -117,8 +78,6 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
     write("pair.html", utf16le(std::string("\x3D\xD8\x00\xDE", 4)));
     EXPECT_EQ(repair("pair.html"), Repaired);
     EXPECT_EQ(repaired("pair.html"), "<html><head/><body>\xF0\x9F\x98\x80</body></html>");
-    // A read failure while loading is a load failure, not a crash.
-    EXPECT_EQ(RepairJob(pathOf("/proc/self/mem")).run(), NotXml);
 }
 
 TEST_F(Repair, WithoutHeadUnderTheRootTheFileIsNotAnNcc) {
@@ -206,51 +165,29 @@ TEST_F(Repair, BackupFailuresKeepTheOriginal) {
     EXPECT_EQ(read(longName), original);
 }
 
-TEST_F(Repair, BackupDirectoryIsRemovedWithoutFollowingLinks) {
+// Japanese names too: a Windows build lists them as UTF-16.
+TEST_F(Repair, BackupDirectoryIsRemovedWholeBeforeTheRename) {
     write("ncc.html", book("<meta name=\"vorka:a\"/>"));
-    makeDirectory("outside");
-    write("outside/keep", "precious");
     makeDirectory("ncc.html.old");
     makeDirectory("ncc.html.old/sub");
-    makeDirectory("ncc.html.old/sub/deeper");
-    write("ncc.html.old/sub/deeper/f", "x");
+    makeDirectory("ncc.html.old/sub/\u6559\u79D1\u66F8");
+    write("ncc.html.old/sub/\u6559\u79D1\u66F8/\u97F3\u58F0.smil", "x");
     write("ncc.html.old/g", "y");
-    ASSERT_EQ(::symlink(path("outside").c_str(), path("ncc.html.old/link").c_str()), 0);
     EXPECT_EQ(repair(), Repaired);
-    EXPECT_EQ(read("outside/keep"), "precious");
     EXPECT_EQ(read("ncc.html.old"), book("<meta name=\"vorka:a\"/>"));
 }
 
-TEST_F(Repair, SaveFailuresLeaveTheOriginalAtOld) {
+TEST_F(Repair, SaveFailureLeavesTheOriginalAtOld) {
     const std::string original = book("<meta name=\"vorka:a\"/>");
     write("ncc.html", original);
-    {
-        // The input path is taken by a directory between backup and save.
-        RepairJob job(pathOf(path("ncc.html")));
-        ASSERT_EQ(loadStage(job), Repaired);
-        ASSERT_EQ(stripStage(job), Repaired);
-        ASSERT_EQ(backupStage(job), Repaired);
-        makeDirectory("ncc.html");
-        EXPECT_EQ(saveStage(job), CannotSave);
-        EXPECT_EQ(read("ncc.html.old"), original);
-    }
-
-    // A file-size limit makes the write fail part-way: run it in a child.
-    write("big.html", book(std::string(20000, ' ') + "<meta name=\"vorka:a\"/>"));
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(static_cast<int>(RepairJob(pathOf(path("big.html"))).run()));
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), CannotWrite);
-    EXPECT_EQ(read("big.html.old"), book(std::string(20000, ' ') + "<meta name=\"vorka:a\"/>"));
-    EXPECT_LE(read("big.html").size(), 4096u);
+    // The input path is taken by a directory between backup and save.
+    RepairJob job(pathOf(path("ncc.html")));
+    ASSERT_EQ(loadStage(job), Repaired);
+    ASSERT_EQ(stripStage(job), Repaired);
+    ASSERT_EQ(backupStage(job), Repaired);
+    makeDirectory("ncc.html");
+    EXPECT_EQ(saveStage(job), CannotSave);
+    EXPECT_EQ(read("ncc.html.old"), original);
 }
 
 TEST_F(Repair, DryRunChangesNothing) {

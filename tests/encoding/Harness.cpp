@@ -79,6 +79,21 @@ Units afterReset(IFilter& filter, const Units& started, int inWidth, int count, 
     return run(filter, next, inWidth, 0, false);
 }
 
+u16 codeOf(std::string bytes) {
+    if (bytes.starts_with('\x1B') && bytes.ends_with("\x1B(B")) {
+        bytes = bytes.substr(3, bytes.size() - 6);
+    }
+    if (bytes.empty() || bytes.size() > 2) return CodeTable::Unmapped;
+    return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0]) : u8(bytes[0]) << 8 | u8(bytes[1]));
+}
+
+int mappedCount(const CodeTable& table) {
+    int count = 0;
+    for (unsigned code = 0; code <= 0xFFFF; ++code)
+        count += table.lookup(code) != CodeTable::Unmapped;
+    return count;
+}
+
 Units bytesOf(const std::string& bytes) {
     return Units(reinterpret_cast<const u8*>(bytes.data()),
                  reinterpret_cast<const u8*>(bytes.data()) + bytes.size());

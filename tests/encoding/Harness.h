@@ -1,16 +1,28 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/IFilter.h"
-#include "tests/encoding/GlibcIconv.h"
+#include "encoding/CodeTable.h"
 
 // Running converters and chains over test input.
 namespace ZUM::test {
 
 using Units = std::vector<u32>;
+
+// A converter seen code by code: one code in, one out, or Unmapped.
+using Reference = std::function<u16(u16)>;
+
+// A code written as `bytes`: one byte, or two with the first high, with an
+// ISO-2022 designation before it and the return to ASCII after it dropped.
+// Unmapped for no bytes or more than two.
+u16 codeOf(std::string bytes);
+
+// The codes `table` maps.
+int mappedCount(const CodeTable& table);
 
 // A byte string as units, and back.
 Units bytesOf(const std::string& bytes);

@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "file/FileSystem.h"
+
 using namespace ZUM;
 
 namespace {
+
+const bool Windows = FileSystem::Separator == '\\';
 
 struct Case {
     const char* text;
@@ -29,9 +33,11 @@ TEST(Location, SplitsEachKind) {
         {"http://example.org:8080/x", Location::Http, 8080, "example.org", "/x"},
         {"http://example.org:8080", Location::Http, 80, "example.org:8080", ""},
         {"http://host:/x", Location::Http, 80, "host", "/x"},
-        {"file:///home/book/ncc.html", Location::File, 0, "", "/home/book/ncc.html"},
-        {"file:c|/book", Location::File, 0, "", "c:/book"},
-        {"debug:/x", Location::Debug, 0, "", "/x"},
+        {"file:///home/book/ncc.html", Location::File, 0, "",
+         Windows ? "home\\book\\ncc.html" : "/home/book/ncc.html"},
+        {"file:///c|/book", Location::File, 0, "", Windows ? "c:\\book" : "/c:/book"},
+        {"file:c|/book", Location::File, 0, "", Windows ? "c:\\book" : "c:/book"},
+        {"debug:/x", Location::Debug, 0, "", Windows ? "x" : "/x"},
         {"javascript:alert(1)", Location::JavaScript, 0, "", "alert(1)"},
         {"http://h:99999999999999/p", Location::Http, 999999, "h", "/p"},
     };

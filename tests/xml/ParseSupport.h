@@ -3,12 +3,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "xml/Document.h"
 
 // Helpers of the parser tests: a parse of UTF-16 text that also reports the
-// error number printed, and canonical renderings of a tree's shape, ours and
-// libxml2's, for comparison.
+// error number printed, and a canonical rendering of a tree's shape, which
+// peers/ compares with libxml2's.
 namespace ParseSupport {
 
 struct Result {
@@ -27,12 +29,25 @@ std::u16string laughs();
 std::string utf8(std::u16string_view text);
 std::u16string utf16(const ZUM::Utf16String& text);
 
-// The element's subtree: qualified names with the namespace name in braces,
-// attributes other than namespace declarations sorted by name, adjacent text
-// merged and empty text left out.
+// A shape under construction: qualified names with the namespace name in
+// braces, attributes sorted by name, adjacent text merged and empty text
+// left out.
+class Shape {
+public:
+    using Attributes = std::vector<std::pair<std::string, std::string>>;
+    void open(const std::string& name, const std::string& uri, Attributes attributes);
+    void close() { add("</>"); }
+    void addText(const std::string& more) { text += more; }
+    void add(const std::string& markup);
+    std::string finish();
+
+private:
+    void flush();
+    std::string out;
+    std::string text;
+};
+
+// The element's subtree as a shape, namespace declarations left out.
 std::string shape(ZUM::Node& element);
-// The same rendering of the document element libxml2 builds (entities
-// substituted); an empty string when libxml2 refuses the document.
-std::string referenceShape(std::u16string_view text);
 
 } // namespace ParseSupport

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "encoding/CodeTable.h"
+#include "tests/encoding/Harness.h"
 
-// glibc's iconv, the independent reference for the encoding tables.
+// glibc's iconv, the independent reference for the encoding tables. Linux
+// only: the Windows build has no iconv.
 namespace ZUM::test {
-
-using Reference = std::function<u16(u16)>;
-
-// A code written as `bytes`: one byte, or two with the first high, with an
-// ISO-2022 designation before it and the return to ASCII after it dropped.
-// Unmapped for no bytes or more than two.
-u16 codeOf(std::string bytes);
 
 // glibc converting one code from `from` to `to`. Codes are one byte below 0x100
 // and two bytes (first byte high) above, or always two with `twoByteInput`; the
@@ -45,9 +38,6 @@ std::vector<Difference> differences(const Reference& ours, const Reference& glib
 
 // Every code of the BMP but the surrogates.
 std::vector<u16> bmpCodes();
-
-// The codes `table` maps.
-int mappedCount(const CodeTable& table);
 
 // glibc converting a whole text from `from` to `to`; nothing when it fails.
 std::optional<std::string> glibcConvert(const char* to, const char* from, const std::string& text);

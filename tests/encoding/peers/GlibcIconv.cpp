@@ -1,4 +1,4 @@
-#include "tests/encoding/GlibcIconv.h"
+#include "tests/encoding/peers/GlibcIconv.h"
 
 #include <iconv.h>
 
@@ -35,14 +35,6 @@ std::optional<std::string> run(void* descriptor, std::string text) {
 
 } // namespace
 
-u16 codeOf(std::string bytes) {
-    if (bytes.starts_with('\x1B') && bytes.ends_with("\x1B(B")) {
-        bytes = bytes.substr(3, bytes.size() - 6);
-    }
-    if (bytes.empty() || bytes.size() > 2) return CodeTable::Unmapped;
-    return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0]) : u8(bytes[0]) << 8 | u8(bytes[1]));
-}
-
 Reference glibcConverter(const char* to, const char* from, bool twoByteInput) {
     const std::shared_ptr<void> descriptor = open(to, from);
     return [descriptor, twoByteInput](u16 code) {
@@ -77,13 +69,6 @@ std::vector<u16> bmpCodes() {
         if (code < 0xD800 || code > 0xDFFF) codes.push_back(static_cast<u16>(code));
     }
     return codes;
-}
-
-int mappedCount(const CodeTable& table) {
-    int count = 0;
-    for (unsigned code = 0; code <= 0xFFFF; ++code)
-        count += table.lookup(code) != CodeTable::Unmapped;
-    return count;
 }
 
 std::optional<std::string> glibcConvert(const char* to, const char* from, const std::string& text) {
