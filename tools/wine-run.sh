@@ -30,4 +30,8 @@ REG
     wineserver --wait || true
     flock -u 9
 fi
+# Debian's wineserver ends with its last program, and a program that starts
+# as it ends fails to connect; one that lingers a few seconds carries a test
+# run from program to program. When one is already running this does nothing.
+wineserver -p5 2>/dev/null || true
 exec wine "$@"

@@ -32,10 +32,9 @@ int main(int argc, char** argv) {
     }
     for (const std::string& path : options.paths) {
         if (!options.dryRun && BatchRepair::isWebLocation(path)) {
-            std::fprintf(stderr,
-                         "quorlin-cli: %s: a book on a web server cannot be repaired in place; "
-                         "-n lists what would be removed\n",
-                         path.c_str());
+            ZUM::Console::write(stderr, "quorlin-cli: " + path +
+                                            ": a book on a web server cannot be repaired in "
+                                            "place; -n lists what would be removed\n");
             return WebLocationRefused;
         }
     }

@@ -38,15 +38,6 @@ TestServer::~TestServer() {
     ::close(listener);
 }
 
-std::string TestServer::url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port) + path;
-}
-
-std::string TestServer::request() {
-    if (thread.joinable()) thread.join();
-    return received;
-}
-
 void TestServer::serve(const std::vector<std::string>& pieces, bool silent) {
     const int fd = readable(listener, 5) ? ::accept(listener, nullptr, nullptr) : -1;
     if (fd < 0) return;
