@@ -31,7 +31,15 @@ REG
     flock -u 9
 fi
 # Debian's wineserver ends with its last program, and a program that starts
-# as it ends fails to connect; one that lingers a few seconds carries a test
-# run from program to program. When one is already running this does nothing.
-wineserver -p5 2>/dev/null || true
+# as it ends fails to connect; a server that lingers a few seconds carries a
+# test run from program to program. Its session (services, devices) is started
+# apart, with no output of ours: the processes that start it inherit the
+# streams of the program that needs it, and a test runner waits for those.
+exec 8>"$WINEPREFIX.session.lock"
+flock 8
+# (The lock stays ours: what lingers must not hold it.)
+if wineserver -p5 </dev/null >/dev/null 2>&1 8>&-; then
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 8>&- || true
+fi
+exec 8>&-
 exec wine "$@"
