@@ -1,6 +1,9 @@
 #include "app/FaithfulDecoding.h"
 
+#include "base/Utf8Sequence.h"
+#include "encoding/EncodingId.h"
 #include "encoding/JisCode.h"
+#include "encoding/SjisByteClass.h"
 #include "encoding/tables/JisTables.h"
 #include "encoding/tables/LatinTables.h"
 
@@ -8,37 +11,12 @@ using namespace ZUM;
 
 namespace {
 
-enum Id {
-    UsAscii = 1,
-    Utf8 = 7,
-    Utf8N = 8,
-    Iso2022Jp = 21,
-    EucJp = 22,
-    ShiftJis = 23,
-    FirstIso8859 = 24,
-    LastIso8859 = 36,
-    Cp932 = 37,
-    EucJpMs = 38,
-    Cp1252 = 39,
-};
-
 bool mapped(const CodeTable& table, u16 code) {
     return table.lookup(code) != CodeTable::Unmapped;
 }
 
-bool isSjisLead(u8 b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF);
-}
-
-bool isKana(u8 b) {
-    return b >= 0xA1 && b <= 0xDF;
-}
-
-// The unit size of the 16- and 32-bit forms, 0 for the others.
-unsigned unitSizeOf(int id) {
-    if ((id >= 2 && id <= 3) || (id >= 9 && id <= 10) || (id >= 13 && id <= 16)) return 2;
-    if ((id >= 4 && id <= 5) || (id >= 11 && id <= 12) || (id >= 17 && id <= 20)) return 4;
-    return 0;
+bool is(u8 byte, u8 byteClass) {
+    return (sjisByteClasses[byte] & byteClass) != 0;
 }
 
 } // namespace
@@ -58,38 +36,19 @@ int FaithfulDecoding::choose(const u8* bytes, u32 size, int id) {
     }
     if (id == UsAscii || id == Cp1252 || (id >= FirstIso8859 && id <= LastIso8859))
         return singleBytes(bytes, size, id) ? id : 0;
-    if (const unsigned unit = unitSizeOf(id)) return size % unit == 0 ? id : 0;
+    if (const int unit = unitBytesOf(id); unit > 1) return size % unit == 0 ? id : 0;
     return id;
 }
 
 // Well-formed UTF-8: shortest forms, no surrogates, nothing above U+10FFFF.
 bool FaithfulDecoding::utf8(const u8* b, u32 size) {
-    for (u32 i = 0; i < size;) {
-        const u8 lead = b[i];
-        if (lead < 0x80) {
-            ++i;
+    char32_t c;
+    for (u32 i = 0, length; i < size; i += length) {
+        if (b[i] < 0x80) {
+            length = 1;
             continue;
         }
-        u32 length;
-        u8 low = 0x80, high = 0xBF; // the range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2;
-        else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (size - i < length || b[i + 1] < low || b[i + 1] > high) return false;
-        for (u32 k = 2; k < length; ++k) {
-            if (b[i + k] < 0x80 || b[i + k] > 0xBF) return false;
-        }
-        i += length;
+        if (!(length = Utf8Sequence::decode(b + i, size - i, c))) return false;
     }
     return true;
 }
@@ -101,11 +60,11 @@ bool FaithfulDecoding::shiftJis(const u8* b, u32 size, bool cp932) {
     const CodeTable& table = cp932 ? cp932ToUcs2Table : sjisToUcs2Table;
     for (u32 i = 0; i < size;) {
         const u8 c = b[i];
-        if (c < 0x80 || isKana(c)) {
+        if (c < 0x80 || is(c, HalfWidthKana)) {
             ++i;
             continue;
         }
-        if (!cp932 && !isSjisLead(c)) return false;
+        if (!cp932 && !is(c, SjisLead)) return false;
         if (i + 1 == size || !mapped(table, JisCode::pair(c, b[i + 1]))) return false;
         i += 2;
     }
@@ -116,14 +75,13 @@ bool FaithfulDecoding::shiftJis(const u8* b, u32 size, bool cp932) {
 // katakana and pairs of A1 to FE; JIS X 0212 (SS3) and stray bytes are lost.
 bool FaithfulDecoding::eucJp(const u8* b, u32 size, bool cp932) {
     const CodeTable& table = cp932 ? cp932ToUcs2Table : sjisToUcs2Table;
-    auto isEucByte = [](u8 x) { return x >= 0xA1 && x <= 0xFE; };
     for (u32 i = 0; i < size;) {
         const u8 c = b[i];
         if (c < 0x80) {
             ++i;
-        } else if (c == 0x8E && i + 1 < size && isKana(b[i + 1])) {
+        } else if (c == 0x8E && i + 1 < size && is(b[i + 1], HalfWidthKana)) {
             i += 2;
-        } else if (isEucByte(c) && i + 1 < size && isEucByte(b[i + 1]) &&
+        } else if (is(c, EucByte) && i + 1 < size && is(b[i + 1], EucByte) &&
                    mapped(table, JisCode::eucToSjis(JisCode::pair(c, b[i + 1])))) {
             i += 2;
         } else {
@@ -153,8 +111,7 @@ bool FaithfulDecoding::iso2022Jp(const u8* b, u32 size) {
         } else if (!doubleByte) {
             ++i;
         } else {
-            auto isRowCell = [](u8 x) { return x >= 0x21 && x <= 0x7E; };
-            if (i + 1 == size || !isRowCell(c) || !isRowCell(b[i + 1]) ||
+            if (i + 1 == size || !is(c, JisByte) || !is(b[i + 1], JisByte) ||
                 !mapped(sjisToUcs2Table, JisCode::jisToSjis(JisCode::pair(c, b[i + 1]))))
                 return false;
             i += 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FaithfulDecoding.h"
+#include "base/Surrogates.h"
 #include "xml/XMLReader.h"
 
 // The document reader of a repair: it decodes a document only in an encoding
@@ -24,8 +25,8 @@ protected:
         for (ZUM::u32 i = 0; i < length; ++i) {
             const ZUM::u16 unit = units[i];
             if (unit == 0x0001 || unit == 0x0002) return false;
-            if (unit < 0xD800 || unit > 0xDFFF) continue;
-            if (unit > 0xDBFF || i + 1 == length || (units[i + 1] & 0xFC00) != 0xDC00) return false;
+            if (!ZUM::Surrogates::isSurrogate(unit)) continue;
+            if (i + 1 == length || !ZUM::Surrogates::combine(unit, units[i + 1])) return false;
             ++i;
         }
         return true;

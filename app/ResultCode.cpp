@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int ShiftJis = 23;
-
 // clang-format off
 const char* const messages[ResultCodeCount] = {
     "\x8F" "C\x90\xB3\x82\xAA\x90\xAC\x8C\xF7\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81" "B", // 修正が成功しました。

@@ -1,5 +1,7 @@
 #include "base/Utf8Sequence.h"
 
+#include "base/Surrogates.h"
+
 namespace ZUM::Utf8Sequence {
 
 u32 decode(const unsigned char* at, u32 left, char32_t& c, bool surrogatesAllowed) {
@@ -23,8 +25,8 @@ u32 decode(const unsigned char* at, u32 left, char32_t& c, bool surrogatesAllowe
         if ((at[i] & 0xC0) != 0x80) return 0;
         c = (c << 6) | (at[i] & 0x3F);
     }
-    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    return c < least || c > 0x10FFFF || (surrogate && !surrogatesAllowed) ? 0 : length;
+    const bool refused = Surrogates::isSurrogate(c) && !surrogatesAllowed;
+    return c < least || c > 0x10FFFF || refused ? 0 : length;
 }
 
 void append(char32_t c, Utf8String& bytes) {

@@ -3,6 +3,7 @@
 #include "base/CompositIFilter.h"
 #include "base/TString.h"
 #include "encoding/CenDictionary.h"
+#include "encoding/EncodingId.h"
 #include "encoding/IFilterDictionary.h"
 
 // The encoding registry: encoding names to ids, and pairs of ids to converter
@@ -10,16 +11,6 @@
 // 3) and deleted when it stops; before the start and after the stop every
 // lookup finds nothing.
 namespace ZUM {
-
-// Encoding ids the library itself names.
-enum EncodingId : int {
-    UnknownEncoding = 0,
-    UsAscii = 1,
-    Utf8 = 7,
-    Utf8N = 8,
-    Utf16 = 9,
-    Utf16N = 10,
-};
 
 // The process-wide dictionaries; null while the library is not started.
 const CenDictionary* cenDictionary();

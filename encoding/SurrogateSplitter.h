@@ -1,7 +1,7 @@
 #pragma once
 
 #include "encoding/Converter.h"
-#include "encoding/Surrogates.h"
+#include "base/Surrogates.h"
 
 namespace ZUM {
 

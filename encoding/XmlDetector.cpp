@@ -43,11 +43,11 @@ int XmlDetector::detect(IFlow* flow) {
     } catch (const IOException&) {
         return 0;
     }
-    if (starts(b, 0x00, 0x00, 0xFE, 0xFF) || starts(b, 0x00, 0x00, 0x00, 0x3C)) return 5;
-    if (starts(b, 0x3C, 0x00, 0x00, 0x00) || starts(b, 0xFF, 0xFE, 0x00, 0x00)) return 4;
-    if (b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return 7;
-    if (starts(b, 0xFE, 0xFF, 0x00, 0x3C)) return 13;
-    if (starts(b, 0xFF, 0xFE, 0x3C, 0x00)) return 14;
+    if (starts(b, 0x00, 0x00, 0xFE, 0xFF) || starts(b, 0x00, 0x00, 0x00, 0x3C)) return Ucs4Be;
+    if (starts(b, 0x3C, 0x00, 0x00, 0x00) || starts(b, 0xFF, 0xFE, 0x00, 0x00)) return Ucs4;
+    if (b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return Utf8;
+    if (starts(b, 0xFE, 0xFF, 0x00, 0x3C)) return Utf16Be;
+    if (starts(b, 0xFF, 0xFE, 0x3C, 0x00)) return Utf16Le;
     if (starts(b, 0x00, 0x3C, 0x00, 0x3F))
         mode = SecondOfTwo;
     else if (starts(b, 0x3C, 0x00, 0x3F, 0x00))
@@ -65,9 +65,9 @@ int XmlDetector::detect(IFlow* flow) {
         if (int id = encodingIdOf(declaredName.data())) return id;
     }
     switch (mode) {
-    case OneByte: return 7;
-    case SecondOfTwo: return 13;
-    case FirstOfTwo: return 14;
+    case OneByte: return Utf8;
+    case SecondOfTwo: return Utf16Be;
+    case FirstOfTwo: return Utf16Le;
     default: return 0;
     }
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "encoding/EncodingRegistry.h"
-#include "encoding/Surrogates.h"
+#include "base/Surrogates.h"
 #include "file/FileSystem.h"
 
 std::string displayText(const ZUM::Utf16String& text) {

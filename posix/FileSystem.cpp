@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "base/Utf8Sequence.h"
-#include "encoding/Surrogates.h"
+#include "base/Surrogates.h"
 #include "posix/PathBytes.h"
 
 namespace ZUM {

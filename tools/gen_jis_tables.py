@@ -88,7 +88,10 @@ def main():
         "ucs2ToJisX0208": "UCS-2 to JIS X 0208 row/cell codes (EUC-JP less 0x8080).",
         "ucs2ToIso2022Jp": "UCS-2 to JIS X 0208 row/cell codes and JIS X 0201 Roman bytes.",
     }
-    codetable.write_code_tables("JisTables", "gen_jis_tables.py", tables, comments)
+    with gzip.open(SJIS_CHARMAP) as charmap:
+        charmap_version = "charmap SHIFT_JIS " + codetable.hash_of(charmap.read())
+    codetable.write_code_tables("JisTables", "gen_jis_tables.py", tables, comments,
+                                [charmap_version, codetable.python_codecs()])
 
 
 if __name__ == "__main__":

@@ -71,7 +71,8 @@ def main():
               "// per part in encoding-id order: parts 1 to 10, 13, 14 and 15.",
               "extern const u16 iso8859ToUcs2[13][256];", ""]
     codetable.write_code_tables("LatinTables", "gen_latin_tables.py", tables, comments,
-                                header, iso8859_lines(parts) + [""])
+                                [codetable.python_codecs()], header,
+                                iso8859_lines(parts) + [""])
 
 
 if __name__ == "__main__":

@@ -66,7 +66,8 @@ def main():
         steps = ", ".join(str(i) for i in chain + [-1] * (MAX_STEPS - len(chain)))
         lines.append("    {%d, %d, %d, {%s}}," % (source, target, -1 if lossy else 0, steps))
     lines += ["    {0, 0, 0, {-1, -1, -1, -1, -1, -1, -1, -1}},", "};", "", "} // namespace ZUM"]
-    codetable.write("encoding/tables/RouteTable.cpp", "gen_route_table.py", lines)
+    codetable.write("encoding/tables/RouteTable.cpp", "gen_route_table.py", lines,
+                    ["tools/converters.py"])
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 #include "base/Utf8Sequence.h"
-#include "encoding/Surrogates.h"
+#include "base/Surrogates.h"
 #include "win32/WidePath.h"
 
 namespace ZUM {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/Surrogates.h"
 #include "xml/Attr.h"
 #include "xml/CDATASection.h"
 #include "xml/Comment.h"
@@ -468,13 +469,13 @@ void XMLParser::parseCharRef(Utf16String& out) {
         u32 weight = digit <= u'9' ? digit - u'0' : (digit | 0x20) - u'a' + 10;
         value = value * (hex ? 16 : 10) + weight;
     }
-    if (value >= Beyond || (value >= 0xD800 && value <= 0xDFFF)) fail(ErrCharRefRange);
+    if (value >= Beyond || Surrogates::isSurrogate(value)) fail(ErrCharRefRange);
     if (value == ReferenceOpen || value == ReferenceClose) fail(ErrCharRefMarker);
     if (value < 0x10000) {
         out.push(static_cast<u16>(value));
     } else {
-        out.push(static_cast<u16>(0xD800 + ((value - 0x10000) >> 10)));
-        out.push(static_cast<u16>(0xDC00 + (value & 0x3FF)));
+        out.push(Surrogates::highOf(value));
+        out.push(Surrogates::lowOf(value));
     }
     if (!source->matchAndSkip(u";")) fail(ErrCharRefEnd);
 }

@@ -57,9 +57,7 @@ namespace {
 // the text is allocated once: 8-bit forms give at most a unit a byte, 16-bit
 // forms a unit per two bytes, 32-bit forms up to two units per four bytes.
 u32 unitsBound(int id, u32 bytes) {
-    const bool sixteen = (id >= 2 && id <= 3) || (id >= 9 && id <= 10) || (id >= 13 && id <= 16);
-    const bool thirtyTwo = (id >= 4 && id <= 5) || (id >= 11 && id <= 12) || (id >= 17 && id <= 20);
-    return (sixteen || thirtyTwo ? bytes / 2 : bytes) + 16;
+    return (unitBytesOf(id) > 1 ? bytes / 2 : bytes) + 16;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "encoding/ConverterTableRow.h"
 #include "encoding/RouteTableRow.h"
 
 #include <gtest/gtest.h>
@@ -8,37 +9,6 @@
 using namespace ZUM;
 
 namespace {
-
-struct Converter {
-    int from;
-    int to;
-    bool lossy = false;
-};
-constexpr bool Lossy = true;
-
-// The converters by number: the graph the routes run over.
-std::vector<Converter> converters() {
-    std::vector<Converter> table = {
-        {1, 2},          {1, 4},         {4, 1, Lossy},  {2, 4},          {4, 2, Lossy},  // 0-4
-        {2, 3},          {4, 5},         {3, 2},         {5, 4},          {2, 6},         // 5-9
-        {6, 2},          {8, 2, Lossy},  {2, 8},         {7, 8},          {8, 7},         // 10-14
-        {10, 4},         {4, 10, Lossy}, {10, 13},       {10, 14},        {13, 10},       // 15-19
-        {14, 10},        {10, 7},        {10, 8},        {7, 10},         {2, 10},        // 20-24
-        {10, 9},         {9, 10},        {13, 15},       {14, 16},        {15, 13},       // 25-29
-        {16, 14},        {12, 4},        {12, 10},       {10, 12},        {4, 12, Lossy}, // 30-34
-        {12, 17},        {12, 18},       {17, 12},       {18, 12},        {12, 11},       // 35-39
-        {11, 12},        {17, 19},       {18, 20},       {19, 17},        {20, 18},       // 40-44
-        {22, 23, Lossy}, {23, 22},       {21, 23},       {22, 21, Lossy},                 // 45-48
-        {23, 21, Lossy}, {21, 22},       {2, 23, Lossy}, {2, 22, Lossy},                  // 49-52
-        {2, 21, Lossy},  {23, 2},        {37, 2},        {2, 37, Lossy},                  // 53-56
-    };
-    for (int id = 24; id <= 36; ++id) table.push_back({id, 2});        // 57-69
-    for (int id = 24; id <= 36; ++id) table.push_back({id, 1, Lossy}); // 70-82
-    for (int id = 24; id <= 36; ++id) table.push_back({1, id});        // 83-95
-    for (int id = 24; id <= 36; ++id) table.push_back({2, id, Lossy}); // 96-108
-    table.insert(table.end(), {{38, 37, Lossy}, {37, 38, Lossy}, {39, 2}, {2, 39, Lossy}});
-    return table;
-}
 
 struct Chain {
     bool lossy = false;
@@ -54,16 +24,15 @@ struct Chain {
 
 // Walks every chain on from `chain` that visits no id twice, however long, and keeps
 // the best one to each id in `best`.
-void walk(const std::vector<Converter>& table, int at, const Chain& chain, bool (&visited)[40],
-          std::map<int, Chain>& best) {
-    for (int number = 0; number < int(table.size()); ++number) {
-        const Converter& step = table[number];
+void walk(int at, const Chain& chain, bool (&visited)[40], std::map<int, Chain>& best) {
+    for (int number = 0; number < ConverterCount; ++number) {
+        const ConverterTableRow& step = converterTable[number];
         if (step.from != at || visited[step.to]) continue;
         Chain longer{chain.lossy || step.lossy, chain.steps};
         longer.steps.push_back(number);
         if (!best.contains(step.to) || longer.betterThan(best[step.to])) best[step.to] = longer;
         visited[step.to] = true;
-        walk(table, step.to, longer, visited, best);
+        walk(step.to, longer, visited, best);
         visited[step.to] = false;
     }
 }
@@ -72,7 +41,7 @@ std::map<int, Chain> bestChainsFrom(int source) {
     std::map<int, Chain> best;
     bool visited[40] = {};
     visited[source] = true;
-    walk(converters(), source, Chain{}, visited, best);
+    walk(source, Chain{}, visited, best);
     return best;
 }
 

@@ -12,6 +12,10 @@ constexpr bool isLow(u32 unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+constexpr bool isSurrogate(u32 unit) {
+    return unit >= 0xD800 && unit <= 0xDFFF;
+}
+
 // The code point of a pair; 0 when either unit is out of its range.
 constexpr u32 combine(u32 high, u32 low) {
     if (!isHigh(high) || !isLow(low)) return 0;
