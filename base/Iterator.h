@@ -7,6 +7,17 @@ namespace ZUM {
 // A cursor over a container. A new iterator stands on the first element; the
 // usual loop calls next() until it answers null. Iterators are heap objects
 // handed to the caller, who deletes them.
+//
+// Removing from a container invalidates an iterator whose cursor stands on
+// the removed cell: a LinkList frees the cell after the removed element's
+// (its element moves up), which is where the cursor stands just after next()
+// returned the removed element; an NDLinkList iterator on a removed element
+// ends. To remove while walking, take the following element first, as in
+//     for (T* e = list.first(); e;) {
+//         T* following = list.nextOf(e);
+//         if (unwanted(e)) list.remove(e);
+//         e = following;
+//     }
 template <class T>
 class Iterator : public Object {
 public:

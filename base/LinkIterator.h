@@ -7,6 +7,7 @@ namespace ZUM {
 
 // Iterator over a LinkList; the cursor is a cell, the sentinel meaning the end.
 // Stepping back walks from the head, since the cells link one way only.
+// Removing the element before the cursor frees the cursor's cell (see Iterator).
 template <class T>
 class LinkIterator : public Iterator<T> {
 public:

@@ -200,6 +200,18 @@ TYPED_TEST(ListContract, IteratorMovesBothWays) {
     EXPECT_EQ(it->toFirst(), &this->a);
 }
 
+// The removal pattern the iterator's documentation recommends, on every kind.
+TYPED_TEST(ListContract, RemovalWhileWalkingTakesTheFollowingElementFirst) {
+    List<Tracked>& list = this->list;
+    this->fill(list, "abcde");
+    for (Tracked* element = list.first(); element;) {
+        Tracked* following = list.nextOf(element);
+        if (element->name != 'c') list.remove(element);
+        element = following;
+    }
+    EXPECT_EQ(names(list), "c");
+}
+
 using LinkListTest = TrackedTest;
 
 TEST_F(LinkListTest, NullIsRefusedSinceItMarksTheEnd) {
