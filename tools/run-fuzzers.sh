@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each for a bounded time from the seed corpus in the tree, with the XML
-# dictionary for the two document targets. The corpus grows in a scratch copy,
+# and runs each for a bounded time from the seed corpus in the tree (and the demo
+# book), with the XML dictionary for the two document targets. The corpus grows in a scratch copy,
 # so the tree stays as it is. A crash, leak, hang or breached promise fails the
 # run and leaves its input under build/fuzz/findings/, to become a regression
 # test named after what it caught.
@@ -26,6 +26,7 @@ for target in convert load repair; do
     fi
     mkdir -p "$scratch/$target"
     cp "$corpus"/* "$scratch/$target/"
+    [ "$target" = convert ] || cp samples/demo-book/ncc.html "$scratch/$target/demo-ncc.html"
     echo "run-fuzzers: $target for $seconds s"
     if ! "build/fuzz/$target-fuzzer" "${options[@]}" -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
