@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each for a bounded time from the seed corpus in the tree (and the demo
-# book), with the XML dictionary for the two document targets. The corpus grows in a scratch copy,
-# so the tree stays as it is. A crash, leak, hang or breached promise fails the
-# run and leaves its input under build/fuzz/findings/, to become a regression
-# test named after what it caught.
+# and runs each for a bounded time from the seed corpus in the tree (and the
+# demo book), with the XML dictionary for the two document targets. The corpus
+# grows in a scratch copy, so the tree stays as it is. A crash, leak, hang or
+# breached promise fails the run and leaves its input under
+# build/fuzz/findings/, to become a regression test named after what it caught.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
