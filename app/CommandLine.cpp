@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <optional>
+
 #include "base/Utf8Sequence.h"
 
 namespace {
@@ -58,59 +60,56 @@ bool CommandLine::parse(int argc, const char* const* argv) {
             paths.push_back(arg);
             continue;
         }
-        std::string value;
-        bool valueGiven = false;
+        std::optional<std::string> value; // given after "=", or as in -j2
         if (const auto equals = arg.find('='); arg[1] == '-' && equals != std::string::npos) {
             value = arg.substr(equals + 1);
             arg.resize(equals);
-            valueGiven = true;
         } else if (arg.size() > 2 && arg.rfind("-j", 0) == 0) {
-            value = arg.substr(2); // -j2
+            value = arg.substr(2);
             arg = "-j";
-            valueGiven = true;
         }
         if (takesValue(arg)) {
-            if (!valueGiven) {
-                if (i + 1 == argc) return fail(arg + " needs a value");
-                value = argv[++i];
-            }
-            if (!takeValue(arg, value)) return false;
-        } else if (valueGiven) {
-            return fail("unknown option: " + std::string(argv[i]));
-        } else if (arg == "--") {
+            if (!value && i + 1 == argc) return fail(arg + " needs a value");
+            if (!takeValue(arg, value ? *value : argv[++i])) return false;
+        } else if (arg == "--" && !value) {
             optionsEnd = true;
-        } else if (arg == "-r" || arg == "--recursive") {
-            recursive = true;
-        } else if (arg == "-n" || arg == "--dry-run") {
-            dryRun = true;
-        } else if (arg == "-q" || arg == "--quiet") {
-            quiet = true;
-        } else if (arg == "--restore") {
-            restore = true;
-        } else if (arg == "--update-charset") {
-            updateCharset = true;
-        } else if (arg == "--json") {
-            json = true;
-        } else if (arg == "-h" || arg == "--help") {
-            help = true;
-        } else if (arg == "--version") {
-            version = true;
-        } else if (arg[1] != '-' && arg.size() > 2 &&
-                   arg.find_first_not_of("rnqh", 1) == std::string::npos) {
-            // Bundled short options, as in -rq.
-            for (char c : arg.substr(1)) {
-                recursive |= c == 'r';
-                dryRun |= c == 'n';
-                quiet |= c == 'q';
-                help |= c == 'h';
-            }
-        } else {
-            return fail("unknown option: " + arg);
+        } else if (value || !takeFlags(arg)) {
+            return fail("unknown option: " + std::string(argv[i]));
         }
     }
     if (restore && (updateCharset || !prefixes.empty()))
         return fail("--restore puts the original back; it takes no --prefix or --update-charset");
     if (paths.empty() && !help && !version) return fail("no path given");
+    return true;
+}
+
+// A flag by its long or short name, or a bundle of short ones as in -rq.
+bool CommandLine::takeFlags(const std::string& arg) {
+    const struct {
+        char letter; // 0: none
+        const char* name;
+        bool CommandLine::*flag;
+    } flags[] = {
+        {'r', "--recursive", &CommandLine::recursive},
+        {'n', "--dry-run", &CommandLine::dryRun},
+        {'q', "--quiet", &CommandLine::quiet},
+        {0, "--restore", &CommandLine::restore},
+        {0, "--update-charset", &CommandLine::updateCharset},
+        {0, "--json", &CommandLine::json},
+        {'h', "--help", &CommandLine::help},
+        {0, "--version", &CommandLine::version},
+    };
+    for (const auto& f : flags) {
+        if (arg == f.name) return this->*f.flag = true;
+    }
+    if (arg[1] == '-') return false;
+    for (char letter : arg.substr(1)) {
+        bool known = false;
+        for (const auto& f : flags) {
+            if (f.letter == letter) known = this->*f.flag = true;
+        }
+        if (!known) return false;
+    }
     return true;
 }
 

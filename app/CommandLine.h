@@ -28,5 +28,6 @@ public:
 
 private:
     bool takeValue(const std::string& option, const std::string& value);
+    bool takeFlags(const std::string& arg);
     bool fail(const std::string& message);
 };

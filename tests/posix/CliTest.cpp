@@ -103,6 +103,11 @@ TEST_F(Cli, ABookOnAWebServerIsListedAsOnDiskButNotRepaired) {
     EXPECT_FALSE(exists("site/ncc.html.old")); // refused before anything was done
 }
 
+// No name read from a book is spelt so (Windows hands a program UTF-16).
+TEST_F(Cli, APrefixThatIsNotUtf8IsRefused) {
+    EXPECT_EQ(run({"--prefix", "\xFF:", path("x")}).status, 64);
+}
+
 // A name byte that is not UTF-8 comes out as the escaped lone surrogate that
 // stands for it, so a script gets the exact path back.
 TEST_F(Cli, JsonKeepsPathsThatAreNotUtf8) {
