@@ -101,6 +101,7 @@ TEST_F(Cli, ABookOnAWebServerIsListedAsOnDiskButNotRepaired) {
     EXPECT_EQ(refused.status, 65);
     EXPECT_NE(refused.out.find("cannot be repaired in place"), std::string::npos);
     EXPECT_FALSE(exists("site/ncc.html.old")); // refused before anything was done
+    EXPECT_EQ(run({"--restore", "-n", server.url("/ncc.html")}).status, 65);
 }
 
 // No name read from a book is spelt so (Windows hands a program UTF-16).
