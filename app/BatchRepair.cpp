@@ -1,7 +1,10 @@
 #include "app/BatchRepair.h"
 
 #include "app/BookFinder.h"
+#include "app/BookRestore.h"
+#include "app/OrderedPool.h"
 #include "app/RepairJob.h"
+#include "app/ReportFormat.h"
 #include "file/Console.h"
 #include "file/FileSystem.h"
 #include "http/Location.h"
@@ -21,6 +24,11 @@ bool isDirectory(const std::string& path) {
     return FileSystem::attributesOf(pathOf(path)).directory;
 }
 
+std::string textOf(ResultCode code) {
+    const Utf8String message = resultMessage(code);
+    return std::string(message.data(), message.length());
+}
+
 } // namespace
 
 bool BatchRepair::isWebLocation(const std::string& path) {
@@ -36,7 +44,8 @@ std::vector<std::string> BatchRepair::collectPaths() const {
     std::vector<std::string> paths;
     for (const std::string& path : options.paths) {
         if (options.recursive && isDirectory(path)) {
-            for (std::string& book : BookFinder::find(path)) paths.push_back(std::move(book));
+            for (std::string& book : BookFinder::find(path, options.restore))
+                paths.push_back(std::move(book));
         } else {
             paths.push_back(path);
         }
@@ -46,40 +55,61 @@ std::vector<std::string> BatchRepair::collectPaths() const {
 
 int BatchRepair::run() {
     const std::vector<std::string> paths = collectPaths();
-    showing = paths.size() > 1 && Console::isTerminal(progress);
+    showing = !options.json && paths.size() > 1 && Console::isTerminal(progress);
+    if (showing && !paths.empty()) showProgress(0, paths.size(), paths[0]);
     int status = 0;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (showing) showProgress(i, paths.size(), paths[i]);
-        const ResultCode code = repairOne(paths[i]);
-        if (code != Repaired && status == 0) status = static_cast<int>(code);
-    }
+    OrderedPool<BookReport>::run(
+        paths.size(), options.jobs, [&](std::size_t i) { return process(paths[i]); },
+        [&](std::size_t i, BookReport& done) {
+            report(done);
+            if (done.code != 0 && status == 0) status = static_cast<int>(done.code);
+            if (showing && i + 1 < paths.size()) showProgress(i + 1, paths.size(), paths[i + 1]);
+        });
     if (showing) Console::write(progress, ClearLine);
     return status;
 }
 
-ResultCode BatchRepair::repairOne(const std::string& path) {
+// One path's work, whatever it raises: the other paths go on.
+BookReport BatchRepair::process(const std::string& path) const noexcept {
+    try {
+        return options.restore ? BookRestore::run(path, options.dryRun) : repairOne(path);
+    } catch (...) {
+        BookReport failed;
+        try {
+            failed.path = path;
+            failed.message = "internal failure; the original is at the path or at its .old";
+        } catch (...) {
+        }
+        failed.code = InternalFailure;
+        return failed;
+    }
+}
+
+BookReport BatchRepair::repairOne(const std::string& path) const {
     RepairJob job(pathOf(path));
+    if (!options.prefixes.empty()) job.namePrefixes = options.prefixes;
+    job.updateCharset = options.updateCharset;
     const ResultCode code = !options.dryRun       ? job.run()
                             : isWebLocation(path) ? job.dryRunFetched()
                                                   : job.dryRun();
-    report(path, code, job.removedNames);
-    return code;
+    BookReport report;
+    report.path = path;
+    report.code = code;
+    report.message = textOf(code);
+    report.names = std::move(job.removedNames);
+    if (options.dryRun && code == Repaired) {
+        const std::size_t count = report.names.size();
+        report.message =
+            std::to_string(count) + " meta element" + (count == 1 ? "" : "s") + " to remove";
+        report.listNames = true;
+    }
+    return report;
 }
 
-void BatchRepair::report(const std::string& path, ResultCode code,
-                         const std::vector<std::string>& names) {
-    if (options.quiet && code == Repaired) return;
+void BatchRepair::report(const BookReport& done) {
+    if (options.quiet && done.code == 0) return;
     if (showing) Console::write(progress, ClearLine);
-    std::string lines = path + ": ";
-    if (options.dryRun && code == Repaired) {
-        lines += std::to_string(names.size()) + " meta element" + (names.size() == 1 ? "" : "s") +
-                 " to remove\n";
-        for (const std::string& name : names) lines += "  " + name + "\n";
-    } else {
-        const Utf8String message = resultMessage(code);
-        lines += std::string(message.data(), message.length()) + "\n";
-    }
-    Console::write(out, lines);
+    Console::write(out, options.json ? ReportFormat::json(done) : ReportFormat::text(done));
     std::fflush(out);
 }
 

@@ -4,18 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "app/BookReport.h"
 #include "app/CommandLine.h"
-#include "app/ResultCode.h"
 
-// quorlin-cli's work: repairs (or, dry, inspects) each path of the command line
-// and reports one line per path on `out`, progress on `progress` when it is a
-// terminal and there is more than one file.
+// quorlin-cli's work: repairs (or inspects, or restores) each path of the
+// command line, on as many workers as asked for, and reports one line per
+// path on `out` in the order of the paths, progress on `progress` when it is
+// a terminal and there is more than one file.
 class BatchRepair {
 public:
+    // The exit status of a path whose work raised where nothing could catch
+    // it; its book is in a state the repair's own failures leave.
+    static constexpr unsigned InternalFailure = 70;
+
     BatchRepair(const CommandLine& options, std::FILE* out, std::FILE* progress);
 
-    // The exit status: 0 when every path succeeded, else the result code of
-    // the first path that failed.
+    // The exit status: 0 when every path succeeded, else the code of the
+    // first path, in path order, that failed.
     int run();
 
     // Whether `path` is an "http://" location: a book on a web server, which
@@ -24,8 +29,9 @@ public:
 
 private:
     std::vector<std::string> collectPaths() const;
-    ResultCode repairOne(const std::string& path);
-    void report(const std::string& path, ResultCode code, const std::vector<std::string>& names);
+    BookReport process(const std::string& path) const noexcept;
+    BookReport repairOne(const std::string& path) const;
+    void report(const BookReport& report);
     void showProgress(std::size_t done, std::size_t total, const std::string& path);
 
     const CommandLine& options;

@@ -19,16 +19,21 @@ std::string narrow(const Utf16String& path) {
     return std::string(bytes.data(), bytes.length());
 }
 
+constexpr char BookName[] = "ncc.html";
+constexpr char BackupName[] = "ncc.html.old";
+
 } // namespace
 
-std::vector<std::string> BookFinder::find(const std::string& directory) {
+std::vector<std::string> BookFinder::find(const std::string& directory, bool backups) {
     std::vector<std::string> found;
-    collect(directory, found);
+    collect(directory, backups, found);
     std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }
 
-void BookFinder::collect(const std::string& directory, std::vector<std::string>& found) {
+void BookFinder::collect(const std::string& directory, bool backups,
+                         std::vector<std::string>& found) {
     DirectoryListing listing;
     if (!listing.open(wide(directory))) return;
     const char separator = static_cast<char>(FileSystem::Separator);
@@ -41,10 +46,10 @@ void BookFinder::collect(const std::string& directory, std::vector<std::string>&
         const std::string entry = narrow(name);
         if (isDirectory) {
             if (entry != "." && entry != "..") subdirectories.push_back(prefix + entry);
-        } else if (entry == "ncc.html") {
-            found.push_back(prefix + entry);
+        } else if (entry == BookName || (backups && entry == BackupName)) {
+            found.push_back(prefix + BookName);
         }
     }
     listing.close(); // before descending, so a deep shelf holds one listing open at a time
-    for (const std::string& sub : subdirectories) collect(sub, found);
+    for (const std::string& sub : subdirectories) collect(sub, backups, found);
 }

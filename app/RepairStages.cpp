@@ -3,9 +3,11 @@
 #include <cstring>
 #include <memory>
 
+#include "app/CharsetLabels.h"
 #include "app/DirectoryTree.h"
 #include "app/RepairJob.h"
 #include "app/RepairReader.h"
+#include "app/TextForm.h"
 #include "base/CompositIFilter.h"
 #include "base/Conveyer.h"
 #include "base/Exception.h"
@@ -26,21 +28,8 @@ using namespace ZUM;
 
 namespace {
 
-constexpr char NamePrefix[] = "vorka:";
-constexpr u32 NamePrefixLength = sizeof NamePrefix - 1;
-
-// An ASCII literal of the tool as UTF-16.
 Utf16String literal(const char* ascii) {
-    const Utf8String bytes(ascii);
-    Utf16String text;
-    convertToUtf16String(Utf8, Utf16N, &bytes, text);
-    return text;
-}
-
-std::string utf8Of(const Utf16String& text) {
-    Utf8String bytes;
-    convertFromUtf16String(Utf16N, Utf8N, &text, bytes);
-    return std::string(bytes.data(), bytes.length());
+    return TextForm::wide(ascii);
 }
 
 Node* rootElementOf(Document& document) {
@@ -50,15 +39,26 @@ Node* rootElementOf(Document& document) {
     return nullptr;
 }
 
-// Whether a meta element's name begins with the prefix, compared as UTF-8 bytes.
-// A value shorter than the prefix (in units or in bytes) never matches.
-bool hasPrefixedName(Node& meta, const Utf16String& nameAttribute) {
+// Whether a meta element's name begins with one of the prefixes, compared as
+// UTF-8 bytes. A missing name is empty and never matches.
+bool hasPrefixedName(Node& meta, const Utf16String& nameAttribute,
+                     const std::vector<std::string>& prefixes) {
     Node* attribute = meta.getAttributes()->getNamedItem(nameAttribute);
-    if (!attribute || attribute->getNodeValue()->length() < NamePrefixLength) return false;
+    if (!attribute) return false;
     Utf8String bytes;
     convertFromUtf16String(Utf16, Utf8N, attribute->getNodeValue(), bytes);
-    return bytes.length() >= NamePrefixLength &&
-           std::memcmp(bytes.data(), NamePrefix, NamePrefixLength) == 0;
+    for (const std::string& prefix : prefixes) {
+        if (!prefix.empty() && bytes.length() >= prefix.size() &&
+            std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The head element directly under the document's root element, or null.
+Element* headOf(Document* document) {
+    Node* root = document ? rootElementOf(*document) : nullptr;
+    return root ? findChildElement(*root, literal("head")) : nullptr;
 }
 
 // Runs `load` with a repair reader whose parse errors go to a log. A read or
@@ -102,30 +102,34 @@ ResultCode fetchStage(RepairJob& job) {
 }
 
 ResultCode stripStage(RepairJob& job) {
-    Node* root = job.document ? rootElementOf(*job.document) : nullptr;
-    if (!root) return NotAnNcc;
-    Element* head = findChildElement(*root, literal("head"));
+    Element* head = headOf(job.document);
     if (!head) return NotAnNcc;
     const Utf16String meta = literal("meta");
     const Utf16String name = literal("name");
     for (Node* child = head->getFirstChild(); child;) {
         Node* matching = nullptr;
         if (child->getNodeType() == 1 && *child->getNodeName() == meta &&
-            hasPrefixedName(*child, name))
+            hasPrefixedName(*child, name, job.namePrefixes))
             matching = child;
         child = child->getNextSibling();
         if (matching) {
             job.removedNames.push_back(
-                utf8Of(*matching->getAttributes()->getNamedItem(name)->getNodeValue()));
+                TextForm::utf8(*matching->getAttributes()->getNamedItem(name)->getNodeValue()));
             delete head->removeChild(matching);
         }
     }
     return Repaired;
 }
 
+ResultCode relabelStage(RepairJob& job) {
+    Element* head = headOf(job.document);
+    if (!head) return NotAnNcc;
+    CharsetLabels::sayUtf8(*head);
+    return Repaired;
+}
+
 ResultCode backupStage(RepairJob& job) {
-    PathString backup(job.path);
-    backup.append(literal(".old"));
+    PathString backup = RepairJob::backupPathOf(job.path);
     backup.terminate();
     const FileSystem::Attributes found = FileSystem::attributesOf(backup);
     if (found.exists && found.directory) {
@@ -156,8 +160,11 @@ ResultCode saveStage(RepairJob& job) {
         return CannotSave;
     }
 
+    // The new file takes the original's permissions (now at ".old"), so a
+    // private book stays private.
     job.path.terminate();
-    FileOFlow file(FileSystem::open(job.path, "wb"));
+    std::FILE* handle = FileSystem::createLike(job.path, RepairJob::backupPathOf(job.path));
+    FileOFlow file(handle);
     if (!file.isOpen()) return CannotSave;
     std::unique_ptr<CompositIFilter> chain(createFilterChain(Utf16N, Utf8));
     if (!chain) return CannotSave;
@@ -168,7 +175,9 @@ ResultCode saveStage(RepairJob& job) {
     } catch (const IOException& e) {
         if (e.code != IOException::EndOfInput) return CannotWrite;
     }
-    // Buffered bytes reach the disk only at close; a failure there is a failed
-    // write, not a success.
-    return file.close() ? Repaired : CannotWrite;
+    // Success is reported only once the file and its name are on the disk, so
+    // that a crash right after it cannot leave an empty book.
+    if (!FileSystem::syncFile(handle)) return CannotWrite;
+    if (!file.close()) return CannotWrite;
+    return FileSystem::syncDirectoryOf(job.path) ? Repaired : CannotWrite;
 }

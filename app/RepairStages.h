@@ -11,8 +11,11 @@ class RepairJob;
 ResultCode loadStage(RepairJob& job);
 // The same for a document the job's path locates on a web server ("http://").
 ResultCode fetchStage(RepairJob& job);
-// Removes the meta children of head whose name begins with "vorka:".
+// Removes the meta children of head whose name begins with one of the job's
+// prefixes ("vorka:" unless told others).
 ResultCode stripStage(RepairJob& job);
+// Sets the charset labels of head to say UTF-8 (with --update-charset).
+ResultCode relabelStage(RepairJob& job);
 // Clears the ".old" path and moves the input file there.
 ResultCode backupStage(RepairJob& job);
 // Writes the document to the input path as UTF-8 with a byte-order mark.

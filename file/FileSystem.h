@@ -20,8 +20,9 @@ public:
     struct Attributes {
         bool exists;
         bool directory;
-        bool readOnly;      // the owner may not write it
-        std::uint64_t size; // in bytes
+        bool readOnly;        // the owner may not write it
+        std::uint64_t size;   // in bytes
+        bool regular = false; // a plain file: no directory, link or device
     };
     static Attributes attributesOf(const Utf16String& path);
 
@@ -29,12 +30,26 @@ public:
     // directory is never opened as a file.
     static std::FILE* open(const Utf16String& path, const char* mode);
 
+    // A new file at `path` (replacing a file there) opened for binary writing,
+    // with the access rights of the file at `model`: on POSIX its permission
+    // bits and, as far as the caller may give them, its owner and group
+    // (permission bits the group could not be kept for are cleared); on
+    // Windows those its directory gives. Null when it cannot be made.
+    static std::FILE* createLike(const Utf16String& path, const Utf16String& model);
+    // Writes what `file` buffers and waits until the device holds it.
+    static bool syncFile(std::FILE* file);
+    // Waits until the directory holding `path` has its entries on the device,
+    // where the platform keeps them apart from the files.
+    static bool syncDirectoryOf(const Utf16String& path);
+
     // Deletes a file or link; refuses a read-only entry, whoever runs it.
     static bool deleteFile(const Utf16String& path);
     // Removes an empty directory; refuses a read-only one.
     static bool removeDirectory(const Utf16String& path);
     // Moves an entry to a new path; false on failure.
     static bool rename(const Utf16String& from, const Utf16String& to);
+    // Moves a file to a new path in one step, replacing a file standing there.
+    static bool replace(const Utf16String& from, const Utf16String& to);
 
     // A path in the platform's narrow form as UTF-16, and back. The two are
     // exact inverses: a name read from a directory, or given on a command

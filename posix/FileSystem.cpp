@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,9 +36,9 @@ bool statOf(const Utf16String& path, struct stat& info) {
 
 FileSystem::Attributes FileSystem::attributesOf(const Utf16String& path) {
     struct stat info;
-    if (!statOf(path, info)) return {false, false, false, 0};
+    if (!statOf(path, info)) return {false, false, false, 0, false};
     return {true, S_ISDIR(info.st_mode), !ownerMayWrite(info),
-            static_cast<std::uint64_t>(info.st_size)};
+            static_cast<std::uint64_t>(info.st_size), S_ISREG(info.st_mode) != 0};
 }
 
 std::FILE* FileSystem::open(const Utf16String& path, const char* mode) {
@@ -51,6 +53,43 @@ std::FILE* FileSystem::open(const Utf16String& path, const char* mode) {
         return nullptr;
     }
     return file;
+}
+
+// Made private first and given its rights once its owner and group are
+// settled, so the text is never readable by more people than the model's.
+std::FILE* FileSystem::createLike(const Utf16String& path, const Utf16String& model) {
+    PathBytes target(path), source(model);
+    struct stat like;
+    if (!target.valid() || !source.valid() || ::stat(source.c_str(), &like) != 0) return nullptr;
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0) return nullptr;
+    mode_t mode = like.st_mode & 07777;
+    if (::fchown(fd, ::geteuid() == 0 ? like.st_uid : static_cast<uid_t>(-1), like.st_gid) != 0)
+        mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
+    std::FILE* file = nullptr;
+    if (::fchmod(fd, mode) == 0) file = ::fdopen(fd, "wb");
+    if (!file) ::close(fd);
+    return file;
+}
+
+bool FileSystem::syncFile(std::FILE* file) {
+    return file && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+// A file system that cannot sync a directory (EINVAL) keeps its entries with
+// the files.
+bool FileSystem::syncDirectoryOf(const Utf16String& path) {
+    Utf8String bytes;
+    if (!nativePath(path, bytes)) return false;
+    std::string directory(bytes.data(), bytes.length());
+    const auto slash = directory.rfind('/');
+    directory = slash == std::string::npos ? "." : slash == 0 ? "/" : directory.substr(0, slash);
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
 }
 
 bool FileSystem::deleteFile(const Utf16String& path) {
@@ -70,6 +109,11 @@ bool FileSystem::removeDirectory(const Utf16String& path) {
 bool FileSystem::rename(const Utf16String& from, const Utf16String& to) {
     PathBytes source(from), target(to);
     return source.valid() && target.valid() && std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+// rename() replaces the target in one step on POSIX.
+bool FileSystem::replace(const Utf16String& from, const Utf16String& to) {
+    return rename(from, to);
 }
 
 PathString FileSystem::widePath(const char* bytes, u32 size) {

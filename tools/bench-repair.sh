@@ -43,3 +43,6 @@ for encoding in utf-8 shift_jis; do
         'BEGIN { printf "%-10s %12.3f %12.3f %12.1f %12.1f %8.2f %8.2f\n",
                  e, a, b, ma / 1024, mb / 1024, a / b, ma / mb }'
 done
+
+# ---- The batch rows: a shelf of books, -r and -j (tools/bench-batch.sh) ----
+tools/bench-batch.sh

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <io.h>
+
 #include <cstdio>
 #include <cwchar>
 
@@ -38,11 +40,13 @@ bool isDirectoryLink(DWORD attributes) {
 
 FileSystem::Attributes FileSystem::attributesOf(const Utf16String& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!attributeDataOf(path, data)) return {false, false, false, 0};
+    if (!attributeDataOf(path, data)) return {false, false, false, 0, false};
     const DWORD attributes = data.dwFileAttributes;
     const std::uint64_t size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    const bool plain = !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
+                                       FILE_ATTRIBUTE_DEVICE));
     return {true, isDirectory(attributes) && !isDirectoryLink(attributes),
-            (attributes & FILE_ATTRIBUTE_READONLY) != 0, size};
+            (attributes & FILE_ATTRIBUTE_READONLY) != 0, size, plain};
 }
 
 std::FILE* FileSystem::open(const Utf16String& path, const char* mode) {
@@ -53,6 +57,22 @@ std::FILE* FileSystem::open(const Utf16String& path, const char* mode) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (attributeDataOf(path, data) && isDirectory(data.dwFileAttributes)) return nullptr;
     return ::_wfopen(wide.c_str(), wideMode);
+}
+
+// A new file takes its rights from its directory's inherited ones, as the
+// original did.
+std::FILE* FileSystem::createLike(const Utf16String& path, const Utf16String&) {
+    return open(path, "wb");
+}
+
+bool FileSystem::syncFile(std::FILE* file) {
+    return file && std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0;
+}
+
+// NTFS journals a directory's entries itself; there is no handle to flush
+// them through.
+bool FileSystem::syncDirectoryOf(const Utf16String&) {
+    return true;
 }
 
 // A read-only file is refused by the system itself; a directory link is
@@ -77,6 +97,13 @@ bool FileSystem::removeDirectory(const Utf16String& path) {
 bool FileSystem::rename(const Utf16String& from, const Utf16String& to) {
     WidePath source(from), target(to);
     return source.valid() && target.valid() && ::_wrename(source.c_str(), target.c_str()) == 0;
+}
+
+bool FileSystem::replace(const Utf16String& from, const Utf16String& to) {
+    WidePath source(from), target(to);
+    return source.valid() && target.valid() &&
+           ::MoveFileExW(source.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 // Bytes that are not generalised UTF-8 never come from nativePath; each shows

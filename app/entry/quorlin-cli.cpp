@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const std::string& path : options.paths) {
-        if (!options.dryRun && BatchRepair::isWebLocation(path)) {
+        if ((!options.dryRun || options.restore) && BatchRepair::isWebLocation(path)) {
             ZUM::Console::write(stderr, "quorlin-cli: " + path +
                                             ": a book on a web server cannot be repaired in "
                                             "place; -n lists what would be removed\n");

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/CharsetLabels.h"
 #include "app/RepairStages.h"
 #include "tests/app/RepairSupport.h"
 
@@ -198,6 +199,49 @@ TEST_F(Repair, DryRunChangesNothing) {
     EXPECT_EQ(job.removedNames, (std::vector<std::string>{"vorka:a", "vorka:b"}));
     EXPECT_EQ(read("ncc.html"), original);
     EXPECT_FALSE(exists("ncc.html.old"));
+}
+
+// A Shift_JIS book that names its encoding in both labels of its head: asked
+// to, the repair makes them say utf-8 and writes every other byte as the plain
+// repair does, a label outside head included.
+TEST_F(Repair, CharsetLabelsSayUtf8OnlyWhenAsked) {
+    const std::string original =
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<html><head>\n"
+        "<meta http-equiv=\"Content-type\" content=\"text/html; charset=Shift_JIS\" />\n"
+        "<meta name=\"dc:title\" content=\"\x97\x9D\x89\xC8\" />\n<meta name=\"vorka:a\" />\n"
+        "<meta name=\"ncc:charset\" content=\"Shift_JIS\" />\n</head>"
+        "<body><meta name=\"ncc:charset\" content=\"Shift_JIS\"/>\x90\x85</body></html>";
+    write("plain.html", original);
+    write("labelled.html", original);
+    ASSERT_EQ(repair("plain.html"), Repaired);
+    RepairJob job(pathOf(path("labelled.html")));
+    job.updateCharset = true;
+    ASSERT_EQ(job.run(), Repaired);
+
+    std::string expected = repaired("plain.html");
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"\"text/html; charset=Shift_JIS\"",
+                                              "\"text/html; charset=utf-8\""},
+          {"content=\"Shift_JIS\"", "content=\"utf-8\""}}) { // the first: head's
+        const std::size_t at = expected.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        expected.replace(at, from.size(), to);
+    }
+    EXPECT_EQ(repaired("labelled.html"), expected);
+}
+
+TEST(CharsetLabels, OnlyTheCharsetValueChanges) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"text/html; charset=Shift_JIS", "text/html; charset=utf-8"},
+        {"text/html;CHARSET = euc-jp ; level=1", "text/html;CHARSET = utf-8 ; level=1"},
+        {"text/html; charset=\"sjis\"; x=y", "text/html; charset=\"utf-8\"; x=y"},
+        {"text/html; charset='sjis", "text/html; charset='sjis"}, // unclosed: left alone
+        {"text/html; xcharset=sjis", "text/html; xcharset=sjis"},
+        {"text/html", "text/html"},
+        {"charset=", "charset=utf-8"},
+    };
+    for (const auto& [content, expected] : cases)
+        EXPECT_EQ(CharsetLabels::withUtf8Charset(content), expected) << content;
 }
 
 TEST(ResultMessages, AreTheJapaneseTexts) {

@@ -101,4 +101,22 @@ TEST_F(Cli, ABookOnAWebServerIsListedAsOnDiskButNotRepaired) {
     EXPECT_EQ(refused.status, 65);
     EXPECT_NE(refused.out.find("cannot be repaired in place"), std::string::npos);
     EXPECT_FALSE(exists("site/ncc.html.old")); // refused before anything was done
+    EXPECT_EQ(run({"--restore", "-n", server.url("/ncc.html")}).status, 65);
+}
+
+// No name read from a book is spelt so (Windows hands a program UTF-16).
+TEST_F(Cli, APrefixThatIsNotUtf8IsRefused) {
+    EXPECT_EQ(run({"--prefix", "\xFF:", path("x")}).status, 64);
+}
+
+// A name byte that is not UTF-8 comes out as the escaped lone surrogate that
+// stands for it, so a script gets the exact path back.
+TEST_F(Cli, JsonKeepsPathsThatAreNotUtf8) {
+    makeDirectory("c\xe9");
+    write("c\xe9/ncc.html", book("vorka:1"));
+    const ProgramRun all = run({"--json", "-n", "-r", root});
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.out, "{\"path\":\"" + root +
+                           "/c\\udce9/ncc.html\",\"code\":0,\"message\":\"1 meta "
+                           "element to remove\",\"removed\":[\"vorka:1\"],\"restored\":false}\n");
 }

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,4 +49,33 @@ TEST_F(Repair, WriteFailurePartWayLeavesTheOriginalAtOld) {
     EXPECT_EQ(WEXITSTATUS(status), CannotWrite);
     EXPECT_EQ(read("big.html.old"), original);
     EXPECT_LE(read("big.html").size(), 4096u);
+}
+
+// A private book stays private: the repaired file has the original's
+// permission bits and, as root, its owner and group.
+TEST_F(Repair, TheRepairedFileKeepsTheOriginalsRights) {
+    const bool root = ::geteuid() == 0;
+    struct Case {
+        const char* name;
+        mode_t mode;
+        bool foreignOwner; // owned by nobody:nogroup, which only root can give
+    };
+    const Case cases[] = {
+        {"private.html", 0600, false}, {"group.html", 0640, false}, {"owned.html", 0660, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.foreignOwner && !root) continue;
+        write(c.name, book("<meta name=\"vorka:a\"/>"));
+        ASSERT_EQ(::chmod(path(c.name).c_str(), c.mode), 0);
+        if (c.foreignOwner) {
+            ASSERT_EQ(::chown(path(c.name).c_str(), 65534, 65534), 0);
+        }
+        struct stat before, after;
+        ASSERT_EQ(::stat(path(c.name).c_str(), &before), 0);
+        ASSERT_EQ(repair(c.name), Repaired);
+        ASSERT_EQ(::stat(path(c.name).c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+    }
 }
