@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Surrogates.h"
 #include "base/Utf8Sequence.h"
-#include "encoding/Surrogates.h"
 #include "file/FileSystem.h"
 
 using namespace ZUM;
