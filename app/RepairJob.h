@@ -29,8 +29,6 @@ public:
 
     ZUM::PathString path;
     ZUM::Document* document = nullptr;
-    // The size of the file as loaded, to size the output buffer.
-    std::uint64_t sourceBytes = 0;
     // The `name` of each meta element the strip stage removed, in UTF-8.
     std::vector<std::string> removedNames;
 };
