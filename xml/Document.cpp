@@ -153,6 +153,11 @@ Utf16String* Document::localNameOf(const Utf16String& qualifiedName) {
     return names.intern(qualifiedName);
 }
 
+void Document::storeValue(Node& node, const TStringPtr<u16>& value) {
+    const u32 count = value.viewLength();
+    node.nodeValue.borrow(count ? values.store(value.data(), count) : nullptr, count);
+}
+
 void Document::initName(Node& node, const Utf16String& name) {
     node.nodeName = internName(name);
     node.prefix = nullptr;

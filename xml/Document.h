@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TextArena.h"
 #include "xml/AtomTable.h"
 #include "xml/Node.h"
 
@@ -72,6 +73,11 @@ public:
     void initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
                     Utf16String* localName);
 
+    // Sets a node's value to a copy kept with the document, which allocates
+    // nothing of its own: the parser's way of setting the many values of a
+    // tree. A later change of the value copies it out again.
+    void storeValue(Node& node, const TStringPtr<u16>& value);
+
     const AtomTable& getNames() const { return names; }
     const AtomTable& getNamespaceURIs() const { return namespaceURIs; }
     const AtomTable& getPrefixes() const { return prefixes; }
@@ -84,6 +90,7 @@ private:
     AtomTable names;
     AtomTable namespaceURIs;
     AtomTable prefixes;
+    TextArena values;
     XMLDecl* xmlDecl = nullptr;
 };
 
