@@ -1,5 +1,6 @@
 #include "app/FaithfulDecoding.h"
 
+#include "encoding/AsciiWord.h"
 #include "encoding/JisCode.h"
 #include "encoding/tables/JisTables.h"
 #include "encoding/tables/LatinTables.h"
@@ -65,6 +66,10 @@ int FaithfulDecoding::choose(const u8* bytes, u32 size, int id) {
 // Well-formed UTF-8: shortest forms, no surrogates, nothing above U+10FFFF.
 bool FaithfulDecoding::utf8(const u8* b, u32 size) {
     for (u32 i = 0; i < size;) {
+        if (size - i >= 8 && AsciiWord::allAscii(b + i)) {
+            i += 8;
+            continue;
+        }
         const u8 lead = b[i];
         if (lead < 0x80) {
             ++i;
@@ -100,6 +105,10 @@ bool FaithfulDecoding::utf8(const u8* b, u32 size) {
 bool FaithfulDecoding::shiftJis(const u8* b, u32 size, bool cp932) {
     const CodeTable& table = cp932 ? cp932ToUcs2Table : sjisToUcs2Table;
     for (u32 i = 0; i < size;) {
+        if (size - i >= 8 && AsciiWord::allAscii(b + i)) {
+            i += 8;
+            continue;
+        }
         const u8 c = b[i];
         if (c < 0x80 || isKana(c)) {
             ++i;

@@ -35,6 +35,14 @@ void ChainOFlow::write16(u16 unit) {
 }
 
 void ChainOFlow::write16Many(u32 total, const u16* units, u32& written) {
+    // The serialiser writes mostly short pieces: names, quotes, brackets.
+    if (total <= 16 && BlockUnits - count >= total) {
+        for (u32 i = 0; i < total; ++i) held[count + i] = units[i];
+        count += total;
+        written = total;
+        if (total) atStart = false;
+        return;
+    }
     written = 0;
     while (written < total) {
         if (count == BlockUnits) convertHeld(false);
