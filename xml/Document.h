@@ -2,6 +2,7 @@
 
 #include "base/TextArena.h"
 #include "xml/AtomTable.h"
+#include "xml/NamespaceNameTable.h"
 #include "xml/Node.h"
 
 namespace ZUM {
@@ -57,6 +58,10 @@ public:
     }
     Utf16String* internPrefix(const Utf16String& prefix) { return prefixes.intern(prefix); }
     Utf16String* internPrefix(const u16* terminated) { return prefixes.intern(terminated); }
+    // The shared record of a node's namespace parts, atoms of these tables.
+    const NamespaceName* internNamespaceName(const NamespaceName& name) {
+        return namespaceNames.intern(name);
+    }
     // The part of a qualified name before its first ":" (interned among the
     // prefixes; empty without ":"), and the part after it (interned among the
     // names; the whole name without ":").
@@ -90,6 +95,7 @@ private:
     AtomTable names;
     AtomTable namespaceURIs;
     AtomTable prefixes;
+    NamespaceNameTable namespaceNames;
     TextArena values;
     XMLDecl* xmlDecl = nullptr;
 };

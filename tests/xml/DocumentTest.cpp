@@ -45,6 +45,17 @@ TEST(Document, InternsNamesPerTableAndSplitsThemAtTheFirstColon) {
     EXPECT_EQ(prefixed->getPrefix(), doc.internPrefix(utf16("h")));
     EXPECT_EQ(prefixed->getLocalName(), a->getNodeName());
     EXPECT_EQ(prefixed->getNamespaceURI(), doc.internNamespaceURI(uri));
+    // Nodes of the same names share them; a new prefix changes one node only.
+    std::unique_ptr<Element> twin(doc.createElementNS(uri, utf16("h:body")));
+    twin->setPrefix(utf16("k"));
+    EXPECT_EQ(ascii(*twin->getPrefix()), "k");
+    EXPECT_EQ(twin->getLocalName(), prefixed->getLocalName());
+    EXPECT_EQ(twin->getNamespaceURI(), prefixed->getNamespaceURI());
+    EXPECT_EQ(ascii(*prefixed->getPrefix()), "h");
+    EXPECT_EQ(ascii(*twin->getNodeName()), "h:body"); // the name stays as it was
+    twin->setPrefix(static_cast<const Utf16String*>(nullptr));
+    EXPECT_EQ(twin->getPrefix(), nullptr);
+    EXPECT_EQ(twin->getLocalName(), prefixed->getLocalName());
     std::unique_ptr<Element> plain(doc.createElementNS(uri, utf16("body")));
     ASSERT_NE(plain->getPrefix(), nullptr);
     EXPECT_EQ(plain->getPrefix()->length(), 0u);
