@@ -5,6 +5,8 @@
 
 namespace ZUM {
 
+static_assert(alignof(Node) <= SlabPool::CellAlignment);
+
 Node::Node(Document* ownerDocument, std::int16_t nodeType)
     : ownerDocument(ownerDocument), nodeType(nodeType) {}
 
