@@ -1,6 +1,7 @@
 #include "app/FaithfulDecoding.h"
 
 #include "base/Utf8Sequence.h"
+#include "encoding/AsciiWord.h"
 #include "encoding/EncodingId.h"
 #include "encoding/JisCode.h"
 #include "encoding/SjisByteClass.h"
@@ -44,6 +45,10 @@ int FaithfulDecoding::choose(const u8* bytes, u32 size, int id) {
 bool FaithfulDecoding::utf8(const u8* b, u32 size) {
     char32_t c;
     for (u32 i = 0, length; i < size; i += length) {
+        if (size - i >= 8 && AsciiWord::allAscii(b + i)) {
+            length = 8;
+            continue;
+        }
         if (b[i] < 0x80) {
             length = 1;
             continue;
@@ -59,6 +64,10 @@ bool FaithfulDecoding::utf8(const u8* b, u32 size) {
 bool FaithfulDecoding::shiftJis(const u8* b, u32 size, bool cp932) {
     const CodeTable& table = cp932 ? cp932ToUcs2Table : sjisToUcs2Table;
     for (u32 i = 0; i < size;) {
+        if (size - i >= 8 && AsciiWord::allAscii(b + i)) {
+            i += 8;
+            continue;
+        }
         const u8 c = b[i];
         if (c < 0x80 || is(c, HalfWidthKana)) {
             ++i;

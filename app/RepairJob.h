@@ -42,8 +42,6 @@ public:
     std::vector<std::string> namePrefixes{DefaultNamePrefix};
     // Whether the saved book's charset labels are set to say UTF-8.
     bool updateCharset = false;
-    // The size of the file as loaded, to size the output buffer.
-    std::uint64_t sourceBytes = 0;
     // The `name` of each meta element the strip stage removed, in UTF-8.
     std::vector<std::string> removedNames;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+
 #include "app/FaithfulDecoding.h"
 #include "base/Surrogates.h"
 #include "xml/XMLReader.h"
@@ -23,6 +26,9 @@ protected:
         const ZUM::u16* units = text.data();
         const ZUM::u32 length = text.length();
         for (ZUM::u32 i = 0; i < length; ++i) {
+            // Plain units four at a time.
+            while (length - i >= 4 && plainWord(units + i)) i += 4;
+            if (i == length) break;
             const ZUM::u16 unit = units[i];
             if (unit == 0x0001 || unit == 0x0002) return false;
             if (!ZUM::Surrogates::isSurrogate(unit)) continue;
@@ -30,5 +36,19 @@ protected:
             ++i;
         }
         return true;
+    }
+
+private:
+    // Four units none of which is below 4 or a surrogate, tested lane by lane
+    // for a zero after masking: below 4 leaves no bit above the lowest two,
+    // a surrogate is D800 in its top five bits.
+    static bool plainWord(const ZUM::u16* units) {
+        std::uint64_t word;
+        std::memcpy(&word, units, sizeof word);
+        const auto hasZeroLane = [](std::uint64_t v) {
+            return ((v - 0x0001000100010001u) & ~v & 0x8000800080008000u) != 0;
+        };
+        return !hasZeroLane(word & 0xFFFCFFFCFFFCFFFCu) &&
+               !hasZeroLane((word & 0xF800F800F800F800u) ^ 0xD800D800D800D800u);
     }
 };

@@ -9,12 +9,10 @@
 #include "app/RepairReader.h"
 #include "app/TextForm.h"
 #include "base/CompositIFilter.h"
-#include "base/Conveyer.h"
 #include "base/Exception.h"
-#include "base/FixedMemIFlow.h"
-#include "base/MemOFlow.h"
 #include "base/StringOFlow.h"
 #include "base/TextWriter.h"
+#include "encoding/ChainOFlow.h"
 #include "encoding/EncodingRegistry.h"
 #include "file/FileOFlow.h"
 #include "file/FileSystem.h"
@@ -85,7 +83,6 @@ ResultCode loadStage(RepairJob& job) {
     std::FILE* probe = FileSystem::open(job.path, "r");
     if (!probe) return CannotOpen;
     std::fclose(probe);
-    job.sourceBytes = FileSystem::attributesOf(job.path).size;
     return loadWith(job, [&](RepairReader& reader) {
         job.document = loadDocument(reader, job.path);
         return job.document ? Repaired : NotXml;
@@ -148,18 +145,6 @@ ResultCode saveStage(RepairJob& job) {
             job.document->getXMLDecl()->getAttributes()->getNamedItem(literal("encoding")))
         encoding->setNodeValue(literal("UTF-8"));
 
-    MemOFlow text;
-    try {
-        // About two bytes of UTF-16 for each byte read: one allocation, not one
-        // per piece written.
-        const std::uint64_t estimate = 2 * job.sourceBytes + 4096;
-        text.reserve(static_cast<u32>(estimate < UINT32_MAX / 2 ? estimate : 0));
-        XMLOutputter out(&text, XMLOutputter::RestoreReferences);
-        job.document->output(out);
-    } catch (const IOException&) {
-        return CannotSave;
-    }
-
     // The new file takes the original's permissions (now at ".old"), so a
     // private book stays private.
     job.path.terminate();
@@ -168,12 +153,15 @@ ResultCode saveStage(RepairJob& job) {
     if (!file.isOpen()) return CannotSave;
     std::unique_ptr<CompositIFilter> chain(createFilterChain(Utf16N, Utf8));
     if (!chain) return CannotSave;
-    FixedMemIFlow source(text.memBlock());
-    chain->attach(&source);
+    // The backup holds the original, so the text goes to the file as it is
+    // produced, never held whole; a failure on the way is a failed write.
     try {
-        Conveyer(chain.get(), &file).pumpBytes();
-    } catch (const IOException& e) {
-        if (e.code != IOException::EndOfInput) return CannotWrite;
+        ChainOFlow text(chain.get(), &file);
+        XMLOutputter out(&text, XMLOutputter::RestoreReferences);
+        job.document->output(out);
+        text.flush();
+    } catch (const IOException&) {
+        return CannotWrite;
     }
     // Success is reported only once the file and its name are on the disk, so
     // that a crash right after it cannot leave an empty book.

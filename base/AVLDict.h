@@ -122,6 +122,7 @@ protected:
         }
     };
 
+    static_assert(alignof(TreeNode) <= SlabPool::CellAlignment);
     TreeNode* root = nullptr;
 
 private:

@@ -13,6 +13,12 @@ FixedMemIFlow::FixedMemIFlow(const void* data, u32 size)
     : IFlow(data != nullptr, WidthAny), begin(static_cast<const u8*>(data)),
       end(begin ? begin + size : nullptr), position(begin) {}
 
+void FixedMemIFlow::rewindOver(const void* data, u32 size) {
+    begin = position = static_cast<const u8*>(data);
+    end = begin ? begin + size : nullptr;
+    open = atStart = begin != nullptr;
+}
+
 bool FixedMemIFlow::close() {
     begin = end = position = nullptr;
     atStart = false;

@@ -14,6 +14,10 @@ public:
     explicit FixedMemIFlow(const MemBlock* block);
     FixedMemIFlow(const void* data, u32 size);
 
+    // Reads `size` bytes at `data` from now on, as if newly made over them,
+    // so that a filter attached to this flow can read block after block.
+    void rewindOver(const void* data, u32 size);
+
     bool close() override;
     bool reset() override;
     bool isAtStart() const override;

@@ -20,7 +20,7 @@ constexpr bool Sanitized = false;
 constexpr bool Sanitized = false;
 #endif
 
-constexpr std::size_t Grain = 16;
+constexpr std::size_t Grain = SlabPool::CellAlignment;
 constexpr std::size_t MaxBytes = 256;
 constexpr std::size_t ClassCount = MaxBytes / Grain;
 

@@ -5,7 +5,7 @@
 namespace ZUM {
 
 // Memory for the many small objects of a document tree (nodes, attribute maps,
-// dictionary cells): cells of size classes 16 bytes apart, up to 256 bytes,
+// dictionary cells): cells of size classes 8 bytes apart, up to 256 bytes,
 // carved from slabs of 2 MiB that the platform may back with huge pages. A
 // freed cell goes to a free list of the freeing thread and serves the next
 // object of its class; slabs are kept for the life of the process.
@@ -20,13 +20,17 @@ public:
     static bool isPooling();
 
     static constexpr std::size_t SlabBytes = std::size_t(2) << 20;
+    // Cells are aligned to this, enough for the pointers and integers these
+    // classes hold; a class that needs more must not be pooled.
+    static constexpr std::size_t CellAlignment = 8;
 };
 
 // A new slab of SlabPool::SlabBytes bytes; null when memory is exhausted. One
 // implementation per platform.
 void* acquireSlab();
 
-// Class-specific allocation through the pool, for a class hierarchy's base.
+// Class-specific allocation through the pool, for a class hierarchy's base
+// whose alignment is at most SlabPool::CellAlignment.
 #define ZUM_SLAB_ALLOCATED                                                                         \
     static void* operator new(std::size_t bytes) {                                                 \
         return ::ZUM::SlabPool::allocate(bytes);                                                   \

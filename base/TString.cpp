@@ -75,7 +75,8 @@ TString<T>::~TString() {
     if (capacity) std::free(buffer);
 }
 
-// Reallocates to exactly `units` units (1 byte for none); never shrinks.
+// Reallocates to exactly `units` units (1 byte for none); never shrinks. A
+// borrowed buffer is copied into the first one of the string's own.
 template <typename T>
 void TString<T>::growTo(u32 units) {
     u32 bytes = bytesFor<T>(units);
@@ -83,8 +84,20 @@ void TString<T>::growTo(u32 units) {
     if (bytes <= capacity) return;
     T* grown = static_cast<T*>(capacity ? std::realloc(buffer, bytes) : std::malloc(bytes));
     if (!grown) throw std::bad_alloc();
+    if (!capacity && this->end) std::memcpy(grown, buffer, this->end * sizeof(T));
     buffer = grown;
     capacity = bytes;
+}
+
+// Nothing but growTo writes past end, and everything before end is this
+// string's own, so only growTo needs to know the buffer is borrowed.
+template <typename T>
+void TString<T>::borrow(T* units, u32 count) {
+    if (capacity) std::free(buffer);
+    buffer = count ? units : noUnits;
+    capacity = 0;
+    this->start = 0;
+    this->end = count;
 }
 
 template <typename T>

@@ -117,6 +117,11 @@ public:
     T* terminate();
     void clear() { this->start = this->end = 0; }
 
+    // Views `count` units that the string neither frees nor grows in place:
+    // the first change that needs more room copies them into a buffer of its
+    // own. The units must outlive the string, or that change.
+    void borrow(T* units, u32 count);
+
     // Grows the buffer to hold at least `units` units counted from its first
     // unit, so a caller that knows the final size avoids growing unit by unit.
     void reserve(u32 units);
@@ -134,7 +139,7 @@ public:
 
 protected:
     T* buffer;
-    u32 capacity; // in bytes; 0 while the buffer is the shared empty one
+    u32 capacity; // in bytes; 0 while the buffer is borrowed or the shared empty one
 
     // What an unallocated string points at; never written.
     inline static T noUnits[1] = {0};

@@ -21,7 +21,14 @@ using PendingUnit = std::conditional_t<sizeof(U) == 1, char, U>;
 //       the next output unit. It reads input with take(), queues the further
 //       units of the same character with give() (last first), and lets the
 //       source's end of input pass, or turns it into closing output;
-// and may hide keepsPending() to drop a pending unit instead of serving it.
+// and may hide keepsPending() to drop a pending unit instead of serving it,
+// and supply
+//
+//   u32 convertRun(const In*& from, const In* limit, Out* to, u32 room);
+//       the fast path of the many-unit read: converts the characters that lie
+//       wholly in [from, limit) and need no pending units, at most `room`
+//       output units, advancing `from`; answers the units written. It may stop
+//       early anywhere: produce() carries on from there.
 //
 // Ratio is the most units one produce() call delivers and gives per input
 // unit it takes, counting output of state carried from earlier calls; 0 when
@@ -133,6 +140,12 @@ protected:
 
 private:
     static constexpr bool HasPending = std::is_base_of_v<PushbackIFilter<PendingUnit<Out>>, Base>;
+    // Asked where Derived is complete, in the member functions.
+    static constexpr bool hasRun() {
+        return requires(Derived & d, const In*& from, Out* to) {
+            d.convertRun(from, from, to, 0u);
+        };
+    }
     static constexpr u32 AheadUnits = 1024;
     // Below this a block is not worth the extra call.
     static constexpr u32 MinAhead = 16;
@@ -159,6 +172,14 @@ private:
                     continue;
                 }
                 readAhead(count - got);
+                if constexpr (hasRun()) {
+                    if (cursor != limit) {
+                        got += self().convertRun(cursor, limit, buffer + got, count - got);
+                        if (got == count) break;
+                        // An emptied block is refilled before a single read.
+                        if (cursor == limit) continue;
+                    }
+                }
                 unit = self().produce();
                 buffer[got++] = unit;
             }

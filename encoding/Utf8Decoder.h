@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
 #include "base/Surrogates.h"
 
@@ -37,6 +38,39 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
                 return Surrogates::highOf(codePoint);
             }
         }
+    }
+
+    // Sequences of up to three bytes, and ASCII eight bytes at a time; a
+    // four-byte sequence or one cut by the block's end is left to produce().
+    u32 convertRun(const u8*& from, const u8* limit, u16* to, u32 room) {
+        const u8* p = from;
+        u32 n = 0;
+        while (n < room && p < limit) {
+            if (limit - p >= 8 && room - n >= 8 && AsciiWord::allAscii(p)) {
+                for (int k = 0; k < 8; ++k) to[n + k] = p[k];
+                p += 8;
+                n += 8;
+                continue;
+            }
+            const u8 lead = *p;
+            if (lead < 0x80) {
+                to[n++] = lead;
+                ++p;
+            } else if (!(lead & 0x20)) {
+                if (limit - p < 2) break;
+                to[n++] = static_cast<u16>((lead & 0x1F) << 6 | (p[1] & 0x3F));
+                p += 2;
+            } else if (!(lead & 0x10)) {
+                if (limit - p < 3) break;
+                to[n++] =
+                    static_cast<u16>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+                p += 3;
+            } else {
+                break;
+            }
+        }
+        from = p;
+        return n;
     }
 
     // `bits` followed by the six low bits of each of the next `count` bytes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
 #include "base/Surrogates.h"
 
@@ -14,6 +15,50 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
     friend typename Utf8Encoder::Frame;
 
     static constexpr u8 continuation(u32 bits) { return static_cast<u8>(0x80 | (bits & 0x3F)); }
+
+    // Every character whose units lie in the block and whose bytes fit, ASCII
+    // four units at a time; a pair cut by the block's end is left to produce().
+    u32 convertRun(const u16*& from, const u16* limit, u8* to, u32 room) {
+        const u16* p = from;
+        u32 n = 0;
+        while (p < limit) {
+            if (limit - p >= 4 && room - n >= 4 && AsciiWord::allAscii(p)) {
+                for (int k = 0; k < 4; ++k) to[n + k] = static_cast<u8>(p[k]);
+                p += 4;
+                n += 4;
+                continue;
+            }
+            const u16 unit = *p;
+            if (unit < 0x80) {
+                if (n == room) break;
+                to[n++] = static_cast<u8>(unit);
+                ++p;
+            } else if (unit < 0x800) {
+                if (room - n < 2) break;
+                to[n++] = static_cast<u8>(0xC0 | unit >> 6);
+                to[n++] = continuation(unit);
+                ++p;
+            } else if (!Pairs || !Surrogates::isHigh(unit)) {
+                if (room - n < 3) break;
+                to[n++] = static_cast<u8>(0xE0 | unit >> 12);
+                to[n++] = continuation(unit >> 6);
+                to[n++] = continuation(unit);
+                ++p;
+            } else {
+                if (limit - p < 2 || room - n < 4) break;
+                const u16 low = p[1];
+                p += 2;
+                if (!Surrogates::isLow(low)) continue;
+                const u32 codePoint = Surrogates::combine(unit, low);
+                to[n++] = static_cast<u8>(0xF0 | codePoint >> 18);
+                to[n++] = continuation(codePoint >> 12);
+                to[n++] = continuation(codePoint >> 6);
+                to[n++] = continuation(codePoint);
+            }
+        }
+        from = p;
+        return n;
+    }
 
     u8 produce() {
         if (EmitsMark && this->atStart) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "base/AVLDict.h"
 #include "base/TString.h"
 
@@ -25,6 +27,23 @@ public:
     Utf16String* intern(const u16* terminated) {
         return intern(terminated, Utf16String::terminatedLength(terminated));
     }
+
+    // An atom taken out is no longer found by intern.
+    bool remove(Utf16String* element) override {
+        recent.fill(nullptr);
+        return AVLDict::remove(element);
+    }
+    void clear() override {
+        recent.fill(nullptr);
+        AVLDict::clear();
+    }
+
+private:
+    Utf16String* search(const u16* units, u32 count);
+
+    // The atoms last interned, by a hash of their units: a document uses few
+    // names over and over, and most lookups end here without a tree walk.
+    std::array<Utf16String*, 256> recent{};
 };
 
 } // namespace ZUM

@@ -63,9 +63,14 @@ void Document::adoptTree() {
     auto adopt = [this](Node& node) {
         node.ownerDocument = this;
         if (node.nodeName) node.nodeName = names.intern(*node.nodeName);
-        if (node.localName) node.localName = names.intern(*node.localName);
-        if (node.prefix) node.prefix = prefixes.intern(*node.prefix);
-        if (node.namespaceURI) node.namespaceURI = namespaceURIs.intern(*node.namespaceURI);
+        if (const NamespaceName* parts = node.namespaceName) {
+            auto again = [](AtomTable& table, Utf16String* atom) {
+                return atom ? table.intern(*atom) : nullptr;
+            };
+            node.namespaceName = namespaceNames.intern({again(prefixes, parts->prefix),
+                                                        again(names, parts->localName),
+                                                        again(namespaceURIs, parts->namespaceURI)});
+        }
     };
     Node* node = this;
     while (node) {
@@ -153,26 +158,27 @@ Utf16String* Document::localNameOf(const Utf16String& qualifiedName) {
     return names.intern(qualifiedName);
 }
 
+void Document::storeValue(Node& node, const TStringPtr<u16>& value) {
+    const u32 count = value.viewLength();
+    node.nodeValue.borrow(count ? values.store(value.data(), count) : nullptr, count);
+}
+
 void Document::initName(Node& node, const Utf16String& name) {
     node.nodeName = internName(name);
-    node.prefix = nullptr;
-    node.localName = nullptr;
-    node.namespaceURI = nullptr;
+    node.namespaceName = nullptr;
 }
 
 void Document::initNameNS(Node& node, const Utf16String& namespaceURI,
                           const Utf16String& qualifiedName) {
     node.nodeName = internName(qualifiedName);
-    node.namespaceURI = internNamespaceURI(namespaceURI);
-    node.prefix = prefixOf(qualifiedName);
-    node.localName = localNameOf(qualifiedName);
+    Utf16String* uri = internNamespaceURI(namespaceURI);
+    Utf16String* prefix = prefixOf(qualifiedName);
+    node.namespaceName = namespaceNames.intern({prefix, localNameOf(qualifiedName), uri});
 }
 
 void Document::initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
                           Utf16String* localName) {
-    node.namespaceURI = namespaceURI;
-    node.prefix = prefix;
-    node.localName = localName;
+    node.namespaceName = namespaceNames.intern({prefix, localName, namespaceURI});
 }
 
 } // namespace ZUM

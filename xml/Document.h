@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/TextArena.h"
 #include "xml/AtomTable.h"
+#include "xml/NamespaceNameTable.h"
 #include "xml/Node.h"
 
 namespace ZUM {
@@ -56,6 +58,10 @@ public:
     }
     Utf16String* internPrefix(const Utf16String& prefix) { return prefixes.intern(prefix); }
     Utf16String* internPrefix(const u16* terminated) { return prefixes.intern(terminated); }
+    // The shared record of a node's namespace parts, atoms of these tables.
+    const NamespaceName* internNamespaceName(const NamespaceName& name) {
+        return namespaceNames.intern(name);
+    }
     // The part of a qualified name before its first ":" (interned among the
     // prefixes; empty without ":"), and the part after it (interned among the
     // names; the whole name without ":").
@@ -72,6 +78,11 @@ public:
     void initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
                     Utf16String* localName);
 
+    // Sets a node's value to a copy kept with the document, which allocates
+    // nothing of its own: the parser's way of setting the many values of a
+    // tree. A later change of the value copies it out again.
+    void storeValue(Node& node, const TStringPtr<u16>& value);
+
     const AtomTable& getNames() const { return names; }
     const AtomTable& getNamespaceURIs() const { return namespaceURIs; }
     const AtomTable& getPrefixes() const { return prefixes; }
@@ -84,6 +95,8 @@ private:
     AtomTable names;
     AtomTable namespaceURIs;
     AtomTable prefixes;
+    NamespaceNameTable namespaceNames;
+    TextArena values;
     XMLDecl* xmlDecl = nullptr;
 };
 

@@ -74,9 +74,9 @@ void Element::writeNameLabel(XMLOutputter& out) {
             out.write(u"null");
     };
     field(u" [NODE_NAME:", nodeName);
-    field(u" PREFIX:", prefix);
-    field(u" LOCAL_NAME:", localName);
-    field(u" NAMESPACE_URI:", namespaceURI);
+    field(u" PREFIX:", getPrefix());
+    field(u" LOCAL_NAME:", getLocalName());
+    field(u" NAMESPACE_URI:", getNamespaceURI());
     out.writeChar(u']');
 }
 

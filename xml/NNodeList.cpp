@@ -5,6 +5,8 @@
 
 namespace ZUM {
 
+static_assert(alignof(NNodeList) <= SlabPool::CellAlignment);
+
 // The base keeps only the address of the member, which is built right after it.
 NNodeList::NNodeList() : NodeList(children), children(true) {}
 

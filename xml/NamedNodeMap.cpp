@@ -6,6 +6,8 @@
 
 namespace ZUM {
 
+static_assert(alignof(NamedNodeMap) <= SlabPool::CellAlignment);
+
 NamedNodeMap::~NamedNodeMap() {
     forEachNode([](Node* node) { delete node; });
 }

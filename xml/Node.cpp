@@ -5,6 +5,8 @@
 
 namespace ZUM {
 
+static_assert(alignof(Node) <= SlabPool::CellAlignment);
+
 Node::Node(Document* ownerDocument, std::int16_t nodeType)
     : ownerDocument(ownerDocument), nodeType(nodeType) {}
 
@@ -54,15 +56,19 @@ void Node::setFixedName(const char16_t* name) {
 }
 
 void Node::setPrefix(const u16* terminated) {
-    prefix = ownerDocument->internPrefix(terminated);
+    setPrefixAtom(ownerDocument->internPrefix(terminated));
 }
 
 void Node::setPrefix(const Utf16String& text) {
-    prefix = ownerDocument->internPrefix(text);
+    setPrefixAtom(ownerDocument->internPrefix(text));
 }
 
 void Node::setPrefix(const Utf16String* orNull) {
-    prefix = orNull ? ownerDocument->internPrefix(*orNull) : nullptr;
+    setPrefixAtom(orNull ? ownerDocument->internPrefix(*orNull) : nullptr);
+}
+
+void Node::setPrefixAtom(Utf16String* prefix) {
+    namespaceName = ownerDocument->internNamespaceName({prefix, getLocalName(), getNamespaceURI()});
 }
 
 void Node::checkDetached(Node* child) const {

@@ -10,6 +10,7 @@
 #include "xml/BufferPointer.h"
 #include "xml/NNodeList.h"
 #include "xml/NamedNodeMap.h"
+#include "xml/NamespaceName.h"
 
 namespace ZUM {
 
@@ -60,13 +61,19 @@ public:
     virtual void setNodeValue(const Utf16String& value);
     // The same for any view of a string.
     virtual void setNodeValue(const TStringPtr<u16>& value);
-    virtual Utf16String* getPrefix() const { return prefix; }
+    virtual Utf16String* getPrefix() const {
+        return namespaceName ? namespaceName->prefix : nullptr;
+    }
     virtual void setPrefix(const u16* terminated);
     virtual void setPrefix(const Utf16String& text);
     // Null clears the prefix.
     virtual void setPrefix(const Utf16String* orNull);
-    virtual Utf16String* getLocalName() const { return localName; }
-    virtual Utf16String* getNamespaceURI() const { return namespaceURI; }
+    virtual Utf16String* getLocalName() const {
+        return namespaceName ? namespaceName->localName : nullptr;
+    }
+    virtual Utf16String* getNamespaceURI() const {
+        return namespaceName ? namespaceName->namespaceURI : nullptr;
+    }
     virtual NNodeList* getChildNodes() { return &children(); }
     virtual Node* getFirstChild() const { return childNodes ? childNodes->first() : nullptr; }
     virtual Node* getLastChild() const { return childNodes ? childNodes->last() : nullptr; }
@@ -109,9 +116,7 @@ protected:
         auto copy = std::make_unique<Kind>(ownerDocument);
         Node& base = *copy;
         base.nodeName = nodeName;
-        base.prefix = prefix;
-        base.localName = localName;
-        base.namespaceURI = namespaceURI;
+        base.namespaceName = namespaceName;
         base.nodeValue.assign(nodeValue);
         base.explicitEndTag = explicitEndTag;
         return copy;
@@ -133,14 +138,15 @@ protected:
     // Made at the first registration: most nodes never have one.
     std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
     Utf16String* nodeName = nullptr;
-    Utf16String* prefix = nullptr;
-    Utf16String* localName = nullptr;
-    Utf16String* namespaceURI = nullptr;
+    // Prefix, local name and namespace name, shared with the document's other
+    // nodes of the same three; null when all three are null.
+    const NamespaceName* namespaceName = nullptr;
     Utf16String nodeValue{Utf16String::NoBuffer};
 
     NNodeList& children();
 
 private:
+    void setPrefixAtom(Utf16String* prefix);
     Node* linked(Node* child, bool done);
     void checkDetached(Node* child) const;
     void deleteChildren();

@@ -283,12 +283,14 @@ void XMLParser::parseElement(Node* parent) {
 }
 
 // Content up to the end tag. Character data and the references between them
-// grow one Text node; markup ends it.
+// make one Text node, whose value is gathered and then stored at once; markup
+// ends it.
 void XMLParser::parseContent(Element* element) {
     Text* text = nullptr;
     for (;;) {
         int next = source->peek();
         if (next == u'<') {
+            if (text) endText(text);
             if (source->peekMatch(u"</")) return;
             if (source->matchAndSkip(u"<![CDATA[")) {
                 Node* section = append(element, document->createCDATASection(nullptr));
@@ -302,18 +304,27 @@ void XMLParser::parseContent(Element* element) {
                 source->skip(1);
                 parseElement(element);
             }
-            text = nullptr;
             continue;
         }
         if (next < 0) fail(ErrEndOfSource);
-        if (!text) text = append(element, document->createTextNode(nullptr));
+        if (!text) {
+            text = append(element, document->createTextNode(nullptr));
+            textRun.clear();
+        }
         if (next == u'&') {
             source->skip(1);
-            parseReference(*text->getNodeValue());
+            parseReference(textRun);
         } else {
-            source->readUntilAny(TextStop.data, TextStop.size, *text->getNodeValue());
+            source->readUntilAny(TextStop.data, TextStop.size, textRun);
         }
     }
+}
+
+// Markup ends a run of character data, and with it nested content begins, so
+// one gathering string serves every level.
+void XMLParser::endText(Text*& text) {
+    document->storeValue(*text, textRun);
+    text = nullptr;
 }
 
 // "</", a name that is not compared with the start tag's, and ">".
@@ -342,7 +353,7 @@ void XMLParser::parseAttribute(Element* element) {
     } else {
         // The name is known to be new in the map.
         std::unique_ptr<Attr> attribute(document->createAttribute(name));
-        attribute->setNodeValue(value);
+        document->storeValue(*attribute, value);
         element->getAttributes()->setNamedItem(attribute.release());
     }
 }

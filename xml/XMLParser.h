@@ -90,6 +90,7 @@ private:
 
     void parseElement(Node* parent);
     void parseContent(Element* element);
+    void endText(Text*& text);
     void parseEndTag();
     void parseAttribute(Element* element);
     void resolveAttributeNamespaces(Element* element);
@@ -160,11 +161,13 @@ private:
     // Working strings reused across productions, so names and values are read
     // without allocating: `name` for names of elements, attributes and
     // declarations, `refName` for references, `value` for attribute and
-    // entity values, `scratch` for short-lived texts.
+    // entity values, `scratch` for short-lived texts, `textRun` for the
+    // character data of content.
     Utf16String name;
     Utf16String refName;
     Utf16String value;
     Utf16String scratch;
+    Utf16String textRun;
     const Utf16String entityLabel{u"ENTITY"};
     const Utf16String xmlNamespace{u"http://www.w3.org/XML/1998/namespace"};
     const Utf16String xmlnsNamespace{u"http://www.w3.org/2000/xmlns/"};

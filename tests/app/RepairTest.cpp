@@ -63,9 +63,13 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
     write("euc.html",
           "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><html><head/>\x8F\xB0\xA1</html>");
     EXPECT_EQ(repair("euc.html"), NotXml);
-    // Units that would read as kept entity references are refused.
-    write("marker.html", "<html><head/><body>a\x01nbsp\x02b</body></html>");
-    EXPECT_EQ(repair("marker.html"), NotXml);
+    // Units that would read as kept entity references are refused, in every
+    // place of the four units the check takes at once.
+    for (int lane = 0; lane < 4; ++lane) {
+        write("marker.html",
+              "<html><head/><body>" + std::string(lane, 'a') + "\x01nbsp\x02b</body></html>");
+        EXPECT_EQ(repair("marker.html"), NotXml) << lane;
+    }
     // A surrogate without its partner cannot be written as UTF-8; a pair can.
     auto utf16le = [](const std::string& units) {
         std::string out("\xFF\xFE", 2);
@@ -74,6 +78,12 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
         for (char c : std::string("</body></html>")) out += std::string(1, c) + '\0';
         return out;
     };
+    for (int lane = 0; lane < 4; ++lane) {
+        std::string units;
+        for (int i = 0; i < lane; ++i) units += std::string("a\0", 2);
+        write("lone.html", utf16le(units + std::string("\x00\xDCx\0", 4)));
+        EXPECT_EQ(repair("lone.html"), NotXml) << lane;
+    }
     write("lone.html", utf16le(std::string("\x00\xD8x\0", 4)));
     EXPECT_EQ(repair("lone.html"), NotXml);
     write("pair.html", utf16le(std::string("\x3D\xD8\x00\xDE", 4)));

@@ -66,7 +66,7 @@ TEST(SlabPool, CellsAreDistinctAlignedAndReused) {
     for (int i = 0; i < 100000; ++i) { // more than one slab's worth
         const std::size_t bytes = 8 + static_cast<std::size_t>(i % 300);
         void* cell = SlabPool::allocate(bytes);
-        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(cell) % 16, 0u);
+        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(cell) % SlabPool::CellAlignment, 0u);
         std::memset(cell, 0xA5, bytes);
         cells.push_back(cell);
         distinct.insert(cell);

@@ -1,6 +1,7 @@
-#include "base/TString.h"
 #include "base/LinkList.h"
 #include "base/StringIFlow.h"
+#include "base/TString.h"
+#include "base/TextArena.h"
 #include "base/TextReader.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "tests/IOExpect.h"
 
@@ -111,6 +113,40 @@ TEST(TStringTerminate, UsesTheGapOrGrowsByOneUnit) {
     Utf16String wide(u"hi");
     EXPECT_EQ(wide.terminate()[2], 0);
     EXPECT_EQ(wide.capacityBytes(), 6u);
+}
+
+// Values kept side by side in an arena: every change of one copies it out
+// before it grows, and never writes into its neighbour.
+TEST(TStringBorrow, ChangesCopyOutAndSpareTheNeighbours) {
+    TextArena arena;
+    std::vector<std::pair<u16*, u16>> kept;
+    for (u32 i = 0; i < 3 * TextArena::BlockUnits / 5; ++i) { // across several blocks
+        const u16 text[] = {u16('a' + i % 26), u16('0' + i % 10), u16('A' + i % 26), 0, 0};
+        kept.emplace_back(arena.store(text, 3 + i % 3), text[0]);
+    }
+    const std::u16string large(TextArena::BlockUnits, u'L');
+    const u16* own = arena.store(reinterpret_cast<const u16*>(large.data()), TextArena::BlockUnits);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(own), large.size()), large);
+    for (const auto& [units, first] : kept) ASSERT_EQ(units[0], first);
+
+    const auto changed = [&arena](auto change) {
+        u16* mine = arena.store(reinterpret_cast<const u16*>(u"abc"), 3);
+        const u16* neighbour = arena.store(reinterpret_cast<const u16*>(u"xyz"), 3);
+        Utf16String value;
+        value.borrow(mine, 3);
+        change(value);
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(neighbour), 3), u"xyz");
+        return std::u16string(reinterpret_cast<const char16_t*>(value.data()), value.length());
+    };
+    EXPECT_EQ(changed([](Utf16String& v) { v.push(u'!'); }), u"abc!");
+    EXPECT_EQ(changed([](Utf16String& v) { v.append(units({u'x', u'y'})); }), u"abcxy");
+    EXPECT_EQ(changed([](Utf16String& v) { v.terminate(); }), u"abc");
+    EXPECT_EQ(changed([](Utf16String& v) {
+                  v.erase(0, 1);
+                  v.push(u'!'); // into the front gap, inside its own units
+              }),
+              u"bc!");
+    EXPECT_EQ(changed([](Utf16String& v) { v.assign(v.data() + 1, 2); }), u"bc");
 }
 
 TEST(TStringCompare, PrefixesSignednessAndCase) {

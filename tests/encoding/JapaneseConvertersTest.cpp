@@ -75,3 +75,17 @@ TEST(Iso2022Jp, ResetReturnsToAscii) {
         stringOf(afterReset(reader, bytesOf("\x1B$B\x24\x22"), Width8, 1, bytesOf("\x24\x22"))),
         "\x24\x22");
 }
+// Pairs and single bytes at every offset around the end of the first
+// read-ahead block come out as the single-unit path reads them.
+TEST(ShiftJis, PairsCutByTheReadAheadBlock) {
+    for (std::size_t prefix = 1016; prefix < 1028; ++prefix) {
+        std::string bytes(prefix, 'a');
+        Units units(prefix, 'a');
+        for (int i = 0; i < 700; ++i) {
+            bytes += "\x82\xA0\xB1\x80";
+            units.insert(units.end(), {0x3042, 0xFF71});
+        }
+        EXPECT_EQ(decode<FromSjisToUcs2>(bytes), units) << prefix;
+        decode<FromCp932ToUcs2>(bytes); // block and single reads agree
+    }
+}

@@ -97,3 +97,28 @@ TEST(FixedWidthForms, RangesSurrogatesAndWidths) {
     EXPECT_EQ(widen.read32(), 0x41u);
     EXPECT_EQ(widen.read8(), 0x42);
 }
+
+// The many-unit reads convert whole characters of each read-ahead block and
+// leave a character cut by the block's end to the single-unit path: every
+// kind of character at every offset around the first block's end.
+TEST(BlockReads, CharactersCutByTheReadAheadBlock) {
+    const struct {
+        const char* bytes;
+        std::u16string units;
+    } pieces[] = {
+        {"\xC3\xA9", u"\u00E9"}, {"\xE3\x81\x82", u"\u3042"}, {"\xF0\x9F\x98\x80", u"\U0001F600"}};
+    for (const auto& piece : pieces) {
+        for (std::size_t prefix = 1016; prefix < 1028; ++prefix) {
+            std::string bytes(prefix, 'a');
+            std::u16string units(prefix, u'a');
+            for (int i = 0; i < 700; ++i) {
+                bytes += piece.bytes;
+                units += piece.units;
+            }
+            EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf(bytes), Width8), unitsOf(units)) << prefix;
+            EXPECT_EQ(convert<FromUtf16NToUtf8N>(unitsOf(units), Width16), bytesOf(bytes))
+                << prefix;
+            EXPECT_EQ(convert<FromUcs2ToUtf16N>(unitsOf(units), Width16), unitsOf(units));
+        }
+    }
+}

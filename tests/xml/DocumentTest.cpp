@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "DomText.h"
 #include "tests/xml/ParseSupport.h"
@@ -32,11 +33,29 @@ TEST(Document, InternsNamesPerTableAndSplitsThemAtTheFirstColon) {
     EXPECT_NE(doc.internPrefix(utf16("body")), a->getNodeName());
     const u16 units[] = {u'b', u'o', u'd', u'y', u'x'};
     EXPECT_EQ(doc.internName(units, 4), a->getNodeName());
+    // Many more names than the table keeps at hand, each interned twice.
+    std::vector<Utf16String*> atoms;
+    for (int i = 0; i < 2000; ++i) atoms.push_back(doc.internName(utf16(std::to_string(i))));
+    for (int i = 1999; i >= 0; --i) {
+        ASSERT_EQ(doc.internName(utf16(std::to_string(i))), atoms[i]);
+        ASSERT_EQ(ascii(*atoms[i]), std::to_string(i));
+    }
 
     std::unique_ptr<Element> prefixed(doc.createElementNS(uri, utf16("h:body")));
     EXPECT_EQ(prefixed->getPrefix(), doc.internPrefix(utf16("h")));
     EXPECT_EQ(prefixed->getLocalName(), a->getNodeName());
     EXPECT_EQ(prefixed->getNamespaceURI(), doc.internNamespaceURI(uri));
+    // Nodes of the same names share them; a new prefix changes one node only.
+    std::unique_ptr<Element> twin(doc.createElementNS(uri, utf16("h:body")));
+    twin->setPrefix(utf16("k"));
+    EXPECT_EQ(ascii(*twin->getPrefix()), "k");
+    EXPECT_EQ(twin->getLocalName(), prefixed->getLocalName());
+    EXPECT_EQ(twin->getNamespaceURI(), prefixed->getNamespaceURI());
+    EXPECT_EQ(ascii(*prefixed->getPrefix()), "h");
+    EXPECT_EQ(ascii(*twin->getNodeName()), "h:body"); // the name stays as it was
+    twin->setPrefix(static_cast<const Utf16String*>(nullptr));
+    EXPECT_EQ(twin->getPrefix(), nullptr);
+    EXPECT_EQ(twin->getLocalName(), prefixed->getLocalName());
     std::unique_ptr<Element> plain(doc.createElementNS(uri, utf16("body")));
     ASSERT_NE(plain->getPrefix(), nullptr);
     EXPECT_EQ(plain->getPrefix()->length(), 0u);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <unordered_set>
+
+#include "xml/NamespaceName.h"
+
+namespace ZUM {
+
+// A document's shared NamespaceName records, one for each distinct triple of
+// atoms; records stay where they are until the table dies.
+class NamespaceNameTable {
+public:
+    // The record of the triple, added when absent; null when all three parts
+    // are null.
+    const NamespaceName* intern(const NamespaceName& name);
+
+private:
+    struct Hash {
+        std::size_t operator()(const NamespaceName& name) const;
+    };
+
+    std::unordered_set<NamespaceName, Hash> records;
+    const NamespaceName* last = nullptr; // runs of nodes share their names
+};
+
+} // namespace ZUM
