@@ -79,6 +79,8 @@ TString<T>::~TString() {
 // borrowed buffer is copied into the first one of the string's own.
 template <typename T>
 void TString<T>::growTo(u32 units) {
+    // A borrowed buffer's units all move into the new one, whatever is asked.
+    if (!capacity && units < this->end) units = this->end;
     u32 bytes = bytesFor<T>(units);
     if (bytes == 0) bytes = 1;
     if (bytes <= capacity) return;

@@ -6,7 +6,7 @@
 #include "base/CompositIFilter.h"
 #include "base/Conveyer.h"
 #include "base/Exception.h"
-#include "encoding/Surrogates.h"
+#include "base/Surrogates.h"
 
 namespace ZUM {
 
