@@ -14,8 +14,6 @@ using namespace ZUM;
 
 namespace {
 
-constexpr int ShiftJis = 23;
-
 std::string utf8Of(const Utf16String& text) {
     Utf8String bytes;
     convertFromUtf16String(Utf16N, Utf8N, &text, bytes);
