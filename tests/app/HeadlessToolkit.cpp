@@ -1,7 +1,5 @@
 #include "tests/app/HeadlessToolkit.h"
 
-#include "encoding/EncodingRegistry.h"
-
 using namespace ZUM;
 
 WindowHandle HeadlessToolkit::createDialog(const Utf16String& templateName, WindowHandle,
@@ -46,14 +44,14 @@ void HeadlessToolkit::setItemText(WindowHandle dialog, int itemId, const Utf16St
 
 void HeadlessToolkit::messageBox(WindowHandle owner, const Utf16String& text,
                                  const Utf16String& caption, MessageIcon icon) {
-    boxes.push_back({owner, utf8Of(text), utf8Of(caption), icon});
+    boxes.push_back({owner, TextForm::utf8(text), TextForm::utf8(caption), icon});
     if (whileBoxShows) whileBoxShows();
 }
 
 bool HeadlessToolkit::pickFile(WindowHandle, const FilePickerRequest& request, Utf16String& path) {
     pickerRequests.push_back(request);
     if (!pickerAnswer) return false;
-    path = pathOf(*pickerAnswer);
+    path = TextForm::wide(*pickerAnswer);
     return true;
 }
 
@@ -66,24 +64,11 @@ WindowHandle HeadlessToolkit::dialog() const {
 }
 
 std::string HeadlessToolkit::text(int itemId) {
-    return utf8Of(itemText(dialog(), itemId));
+    return TextForm::utf8(itemText(dialog(), itemId));
 }
 
 bool HeadlessToolkit::isVisible() const {
     return !windows.empty() && windows.back()->visible;
-}
-
-Utf16String HeadlessToolkit::pathOf(const std::string& utf8) {
-    const Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
-    Utf16String path;
-    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
-    return path;
-}
-
-std::string HeadlessToolkit::utf8Of(const Utf16String& text) {
-    Utf8String bytes;
-    convertFromUtf16String(Utf16N, Utf8N, &text, bytes);
-    return std::string(bytes.data(), bytes.length());
 }
 
 // With no act left, nothing will ever happen: the loop ends without a quit.

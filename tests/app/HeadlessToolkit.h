@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TextForm.h"
 #include "app/ui/DialogUnits.h"
 #include "app/ui/QueuedToolkit.h"
 
@@ -38,7 +39,7 @@ public:
     void then(std::function<void()> act) { acts.push_back(std::move(act)); }
     void click(int itemId) { post(dialog(), WmCommand, static_cast<std::uintptr_t>(itemId)); }
     void pressCloseBox() { post(dialog(), WmClose); }
-    void dropFile(const std::string& path) { postDrop(dialog(), pathOf(path)); }
+    void dropFile(const std::string& path) { postDrop(dialog(), TextForm::wide(path)); }
     // What the next picker answers; nothing cancels it.
     std::optional<std::string> pickerAnswer;
     // Runs while a message box is up, inside the handler that showed it.
@@ -57,9 +58,6 @@ public:
     WindowHandle dialog() const;
     std::string text(int itemId);
     bool isVisible() const;
-
-    static ZUM::Utf16String pathOf(const std::string& utf8);
-    static std::string utf8Of(const ZUM::Utf16String& text);
 
 protected:
     bool waitForEvents() override;
