@@ -20,10 +20,6 @@ PathString pathOf(const std::string& native) {
     return FileSystem::widePath(native.data(), static_cast<u32>(native.size()));
 }
 
-bool isDirectory(const std::string& path) {
-    return FileSystem::attributesOf(pathOf(path)).directory;
-}
-
 std::string textOf(ResultCode code) {
     const Utf8String message = resultMessage(code);
     return std::string(message.data(), message.length());
@@ -40,43 +36,45 @@ bool BatchRepair::isWebLocation(const std::string& path) {
 BatchRepair::BatchRepair(const CommandLine& options, std::FILE* out, std::FILE* progress)
     : options(options), out(out), progress(progress) {}
 
-std::vector<std::string> BatchRepair::collectPaths() const {
-    std::vector<std::string> paths;
-    for (const std::string& path : options.paths) {
-        if (options.recursive && isDirectory(path)) {
-            for (std::string& book : BookFinder::find(path, options.restore))
-                paths.push_back(std::move(book));
+std::vector<BatchRepair::Target> BatchRepair::collectTargets() const {
+    std::vector<Target> targets;
+    for (const std::string& given : options.paths) {
+        Target target{pathOf(given), isWebLocation(given)};
+        if (options.recursive && FileSystem::attributesOf(target.path).directory) {
+            for (PathString& book : BookFinder::find(target.path, options.restore))
+                targets.push_back({std::move(book)});
         } else {
-            paths.push_back(path);
+            targets.push_back(std::move(target));
         }
     }
-    return paths;
+    return targets;
 }
 
 int BatchRepair::run() {
-    const std::vector<std::string> paths = collectPaths();
-    showing = !options.json && paths.size() > 1 && Console::isTerminal(progress);
-    if (showing && !paths.empty()) showProgress(0, paths.size(), paths[0]);
+    const std::vector<Target> targets = collectTargets();
+    const std::size_t count = targets.size();
+    showing = !options.json && count > 1 && Console::isTerminal(progress);
+    if (showing) showProgress(0, count, targets[0].path);
     int status = 0;
     OrderedPool<BookReport>::run(
-        paths.size(), options.jobs, [&](std::size_t i) { return process(paths[i]); },
+        count, options.jobs, [&](std::size_t i) { return process(targets[i]); },
         [&](std::size_t i, BookReport& done) {
             report(done);
             if (done.code != 0 && status == 0) status = static_cast<int>(done.code);
-            if (showing && i + 1 < paths.size()) showProgress(i + 1, paths.size(), paths[i + 1]);
+            if (showing && i + 1 < count) showProgress(i + 1, count, targets[i + 1].path);
         });
     if (showing) Console::write(progress, ClearLine);
     return status;
 }
 
 // One path's work, whatever it raises: the other paths go on.
-BookReport BatchRepair::process(const std::string& path) const noexcept {
+BookReport BatchRepair::process(const Target& target) const noexcept {
     try {
-        return options.restore ? BookRestore::run(path, options.dryRun) : repairOne(path);
+        return options.restore ? BookRestore::run(target.path, options.dryRun) : repairOne(target);
     } catch (...) {
         BookReport failed;
         try {
-            failed.path = path;
+            failed.path = target.path;
             failed.message = "internal failure; the original is at the path or at its .old";
         } catch (...) {
         }
@@ -85,15 +83,15 @@ BookReport BatchRepair::process(const std::string& path) const noexcept {
     }
 }
 
-BookReport BatchRepair::repairOne(const std::string& path) const {
-    RepairJob job(pathOf(path));
+BookReport BatchRepair::repairOne(const Target& target) const {
+    RepairJob job(target.path);
     if (!options.prefixes.empty()) job.namePrefixes = options.prefixes;
     job.updateCharset = options.updateCharset;
     const ResultCode code = !options.dryRun       ? job.run()
-                            : isWebLocation(path) ? job.dryRunFetched()
+                            : target.web ? job.dryRunFetched()
                                                   : job.dryRun();
     BookReport report;
-    report.path = path;
+    report.path = target.path;
     report.code = code;
     report.message = textOf(code);
     report.names = std::move(job.removedNames);
@@ -113,8 +111,8 @@ void BatchRepair::report(const BookReport& done) {
     std::fflush(out);
 }
 
-void BatchRepair::showProgress(std::size_t done, std::size_t total, const std::string& path) {
+void BatchRepair::showProgress(std::size_t done, std::size_t total, const PathString& path) {
     Console::write(progress, ClearLine + ("[" + std::to_string(done + 1) + "/" +
-                                          std::to_string(total) + "] " + path));
+                                          std::to_string(total) + "] " + ReportFormat::narrow(path)));
     std::fflush(progress);
 }

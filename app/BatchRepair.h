@@ -28,11 +28,17 @@ public:
     static bool isWebLocation(const std::string& path);
 
 private:
-    std::vector<std::string> collectPaths() const;
-    BookReport process(const std::string& path) const noexcept;
-    BookReport repairOne(const std::string& path) const;
+    // A path to work on, taken from its narrow form once.
+    struct Target {
+        ZUM::PathString path;
+        bool web = false; // an "http://" location
+    };
+
+    std::vector<Target> collectTargets() const;
+    BookReport process(const Target& target) const noexcept;
+    BookReport repairOne(const Target& target) const;
     void report(const BookReport& report);
-    void showProgress(std::size_t done, std::size_t total, const std::string& path);
+    void showProgress(std::size_t done, std::size_t total, const ZUM::PathString& path);
 
     const CommandLine& options;
     std::FILE* out;

@@ -2,54 +2,63 @@
 
 #include <algorithm>
 
+#include "app/DirectoryTree.h"
+#include "base/Surrogates.h"
 #include "file/DirectoryListing.h"
-#include "file/FileSystem.h"
 
 using namespace ZUM;
 
 namespace {
 
-Utf16String wide(const std::string& native) {
-    return FileSystem::widePath(native.data(), static_cast<u32>(native.size()));
+// UTF-16 units in code-point order: the units from E000 up rank above the
+// surrogates, which stand for the code points beyond FFFF.
+u32 rank(u16 unit) {
+    return unit >= 0xE000 ? unit - 0x800u : Surrogates::isSurrogate(unit) ? unit + 0x2000u : unit;
 }
 
-std::string narrow(const Utf16String& path) {
-    Utf8String bytes;
-    FileSystem::nativePath(path, bytes);
-    return std::string(bytes.data(), bytes.length());
+bool inCodePointOrder(const PathString& a, const PathString& b) {
+    const u32 common = std::min(a.length(), b.length());
+    for (u32 i = 0; i < common; ++i) {
+        if (a[i] != b[i]) return rank(a[i]) < rank(b[i]);
+    }
+    return a.length() < b.length();
 }
 
-constexpr char BookName[] = "ncc.html";
-constexpr char BackupName[] = "ncc.html.old";
+const Utf16String& bookName() {
+    static const Utf16String name(u"ncc.html");
+    return name;
+}
+
+const Utf16String& backupName() {
+    static const Utf16String name(u"ncc.html.old");
+    return name;
+}
 
 } // namespace
 
-std::vector<std::string> BookFinder::find(const std::string& directory, bool backups) {
-    std::vector<std::string> found;
+std::vector<PathString> BookFinder::find(const PathString& directory, bool backups) {
+    std::vector<PathString> found;
     collect(directory, backups, found);
-    std::sort(found.begin(), found.end());
+    std::sort(found.begin(), found.end(), inCodePointOrder);
     found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }
 
-void BookFinder::collect(const std::string& directory, bool backups,
-                         std::vector<std::string>& found) {
+void BookFinder::collect(const PathString& directory, bool backups,
+                         std::vector<PathString>& found) {
     DirectoryListing listing;
-    if (!listing.open(wide(directory))) return;
-    const char separator = static_cast<char>(FileSystem::Separator);
-    const std::string prefix =
-        directory.empty() || directory.back() == separator ? directory : directory + separator;
+    if (!listing.open(directory)) return;
     Utf16String name;
     bool isDirectory = false;
-    std::vector<std::string> subdirectories;
+    std::vector<PathString> subdirectories;
     while (listing.next(name, isDirectory)) {
-        const std::string entry = narrow(name);
-        if (isDirectory) {
-            if (entry != "." && entry != "..") subdirectories.push_back(prefix + entry);
-        } else if (entry == BookName || (backups && entry == BackupName)) {
-            found.push_back(prefix + BookName);
-        }
+        if (isDirectory ? isDotEntry(name)
+                        : !(name == bookName() || (backups && name == backupName())))
+            continue;
+        PathString entry(directory);
+        appendRelativePath(entry, isDirectory ? name : bookName());
+        (isDirectory ? subdirectories : found).push_back(std::move(entry));
     }
     listing.close(); // before descending, so a deep shelf holds one listing open at a time
-    for (const std::string& sub : subdirectories) collect(sub, backups, found);
+    for (const PathString& sub : subdirectories) collect(sub, backups, found);
 }

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "base/TString.h"
+
 // What quorlin-cli found or did for one path, as its line (or JSON object)
 // tells it.
 struct BookReport {
-    std::string path;    // as given or found, in the narrow form of paths
+    ZUM::PathString path; // as given or found
     unsigned code = 0;   // 0, or the exit status the path's failure stands for
     std::string message; // the line's text after "PATH: ", UTF-8
     // The names of the meta elements removed (with -n: to be removed), UTF-8.

@@ -5,10 +5,9 @@
 
 using namespace ZUM;
 
-BookReport BookRestore::run(const std::string& path, bool dry) {
+BookReport BookRestore::run(const PathString& book, bool dry) {
     BookReport report;
-    report.path = path;
-    const PathString book = FileSystem::widePath(path.data(), static_cast<u32>(path.size()));
+    report.path = book;
     const PathString backup = RepairJob::backupPathOf(book);
     const FileSystem::Attributes found = FileSystem::attributesOf(backup);
     if (!found.exists) {

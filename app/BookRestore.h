@@ -10,6 +10,6 @@ public:
     // The exit status of a path whose PATH.old is missing or not a regular file.
     static constexpr unsigned NoBackup = 66;
 
-    // Restores the book at `path` (narrow form) or, `dry`, tells what would be done.
-    static BookReport run(const std::string& path, bool dry);
+    // Restores the book at `path` or, `dry`, tells what would be done.
+    static BookReport run(const ZUM::PathString& path, bool dry);
 };

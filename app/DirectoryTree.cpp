@@ -34,11 +34,11 @@ void cutAtLastSeparator(Utf16String& path) {
     path.erase(at > 0 ? at - 1 : 0, path.length() - (at > 0 ? at - 1 : 0));
 }
 
+} // namespace
+
 bool isDotEntry(const Utf16String& name) {
     return name == Utf16String(u".") || name == Utf16String(u"..");
 }
-
-} // namespace
 
 void appendRelativePath(PathString& directory, const Utf16String& relative) {
     Utf16String rest(relative);

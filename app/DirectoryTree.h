@@ -7,6 +7,9 @@
 // and answers false. Symbolic links are deleted as themselves, never followed.
 bool removeDirectoryTree(const ZUM::PathString& directory);
 
+// Whether a listed name is "." or "..", the directory itself or its parent.
+bool isDotEntry(const ZUM::Utf16String& name);
+
 // Appends a relative path to a directory path in place, resolving its leading
 // "../" and "./" steps.
 void appendRelativePath(ZUM::PathString& directory, const ZUM::Utf16String& relative);

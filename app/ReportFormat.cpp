@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/TextForm.h"
+
 #include "base/Surrogates.h"
 #include "base/Utf8Sequence.h"
 #include "file/FileSystem.h"
@@ -18,25 +20,31 @@ void appendEscape(Utf8String& out, unsigned unit) {
 
 } // namespace
 
+std::string ReportFormat::narrow(const PathString& path) {
+    Utf8String bytes;
+    FileSystem::nativePath(path, bytes);
+    return std::string(bytes.data(), bytes.length());
+}
+
 std::string ReportFormat::text(const BookReport& report) {
-    std::string lines = report.path + ": " + report.message + "\n";
+    std::string lines = narrow(report.path) + ": " + report.message + "\n";
     if (report.listNames) {
         for (const std::string& name : report.names) lines += "  " + name + "\n";
     }
     return lines;
 }
 
-std::string ReportFormat::jsonString(const std::string& narrow) {
-    const PathString units = FileSystem::widePath(narrow.data(), static_cast<u32>(narrow.size()));
+std::string ReportFormat::jsonString(const std::string& utf8) {
+    return jsonString(TextForm::wide(utf8));
+}
+
+std::string ReportFormat::jsonString(const Utf16String& units) {
     Utf8String out;
     out.push('"');
     const u32 length = units.length();
-    for (u32 i = 0; i < length; ++i) {
-        char32_t c = units[i];
-        if (const u32 pair = Surrogates::combine(c, i + 1 < length ? units[i + 1] : 0)) {
-            c = pair;
-            ++i;
-        } else if (Surrogates::isHigh(c) || Surrogates::isLow(c) || c < 0x20) {
+    for (u32 i = 0; i < length;) {
+        const char32_t c = Surrogates::next(units, length, i);
+        if (Surrogates::isSurrogate(c) || c < 0x20) {
             appendEscape(out, c);
             continue;
         }

@@ -12,12 +12,15 @@ public:
 
     // One JSON object on one line:
     // {"path":…,"code":…,"message":…,"removed":[…],"restored":…}.
-    // The path is read back as the program reads paths (FileSystem::widePath)
-    // and written as those UTF-16 units: a byte B of a POSIX name that is not
-    // UTF-8 becomes the lone surrogate U+DC00+B (written "\udcXX", as
+    // The path is written as its UTF-16 units: a byte B of a POSIX name that
+    // is not UTF-8 is the lone surrogate U+DC00+B there (written "\udcXX", as
     // Python's "surrogateescape" reads it), so every path comes back exact.
     static std::string json(const BookReport& report);
 
+    // A path in the narrow form of the platform, for printing.
+    static std::string narrow(const ZUM::PathString& path);
+
 private:
-    static std::string jsonString(const std::string& narrow);
+    static std::string jsonString(const ZUM::Utf16String& units);
+    static std::string jsonString(const std::string& utf8);
 };

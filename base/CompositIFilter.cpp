@@ -38,7 +38,7 @@ bool CompositIFilter::isReady() const {
 }
 
 template <typename U>
-U CompositIFilter::readThrough() {
+U CompositIFilter::readOne() {
     if (!source) ZUM_THROW_IO(IOException::NoSource);
     IFlow* front = members.first();
     const U unit = (front ? front : source)->readAs<U>();
@@ -46,37 +46,13 @@ U CompositIFilter::readThrough() {
     return unit;
 }
 
-u8 CompositIFilter::read8() {
-    return readThrough<u8>();
-}
-
-u16 CompositIFilter::read16() {
-    return readThrough<u16>();
-}
-
-u32 CompositIFilter::read32() {
-    return readThrough<u32>();
-}
-
 template <typename U>
-void CompositIFilter::readManyThroughFront(u32 count, U* buffer, u32& got) {
+void CompositIFilter::readMany(u32 count, U* buffer, u32& got) {
     got = 0;
     if (!source) ZUM_THROW_IO(IOException::NoSource);
     IFlow* front = members.first();
     (front ? front : source)->readManyAs<U>(count, buffer, got);
     if (got > 0) atStart = false;
-}
-
-void CompositIFilter::read8Many(u32 count, u8* buffer, u32& got) {
-    readManyThroughFront(count, buffer, got);
-}
-
-void CompositIFilter::read16Many(u32 count, u16* buffer, u32& got) {
-    readManyThroughFront(count, buffer, got);
-}
-
-void CompositIFilter::read32Many(u32 count, u32* buffer, u32& got) {
-    readManyThroughFront(count, buffer, got);
 }
 
 bool CompositIFilter::attach(IFlow* newSource) {
@@ -97,5 +73,7 @@ void CompositIFilter::add(IFilter* filter) {
 void CompositIFilter::clear() {
     while (IFilter* filter = members.removeFirst()) delete filter;
 }
+
+template class UnitReads<CompositIFilter, IFilter>;
 
 } // namespace ZUM

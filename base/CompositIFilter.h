@@ -12,7 +12,7 @@ namespace ZUM {
 // close, isOpen and compatibleUnitWidths are those of IFilter; close detaches
 // only the composite's own source. The many-unit reads go to the front member,
 // whose own many-unit read keeps the meaning of repeated single reads.
-class CompositIFilter : public IFilter {
+class CompositIFilter : public UnitReads<CompositIFilter, IFilter> {
 public:
     CompositIFilter() = default;
     ~CompositIFilter() override;
@@ -20,12 +20,6 @@ public:
     int unitWidths() const override; // the front member's, 7 without members
     bool reset() override;           // every member, then the source
     bool isReady() const override;
-    u8 read8() override;
-    u16 read16() override;
-    u32 read32() override;
-    void read8Many(u32 count, u8* buffer, u32& got) override;
-    void read16Many(u32 count, u16* buffer, u32& got) override;
-    void read32Many(u32 count, u32* buffer, u32& got) override;
     bool attach(IFlow* source) override; // the back member's answer; false without members
     int acceptedUnitWidths() const override;
 
@@ -39,12 +33,15 @@ public:
     const LinkList<IFilter>& filters() const { return members; }
 
 private:
+    friend UnitReads;
     template <typename U>
-    U readThrough();
+    U readOne();
     template <typename U>
-    void readManyThroughFront(u32 count, U* buffer, u32& got);
+    void readMany(u32 count, U* buffer, u32& got);
 
     LinkList<IFilter> members;
 };
+
+extern template class UnitReads<CompositIFilter, IFilter>;
 
 } // namespace ZUM

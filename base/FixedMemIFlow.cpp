@@ -10,7 +10,7 @@ FixedMemIFlow::FixedMemIFlow(const MemBlock* block)
     : FixedMemIFlow(block ? block->data : nullptr, block ? block->size : 0) {}
 
 FixedMemIFlow::FixedMemIFlow(const void* data, u32 size)
-    : IFlow(data != nullptr, WidthAny), begin(static_cast<const u8*>(data)),
+    : UnitReads(data != nullptr, WidthAny), begin(static_cast<const u8*>(data)),
       end(begin ? begin + size : nullptr), position(begin) {}
 
 void FixedMemIFlow::rewindOver(const void* data, u32 size) {
@@ -37,7 +37,7 @@ bool FixedMemIFlow::isAtStart() const {
 }
 
 template <typename U>
-U FixedMemIFlow::take() {
+U FixedMemIFlow::readOne() {
     if (!open) ZUM_THROW_IO(IOException::NotOpen);
     if (static_cast<std::size_t>(end - position) < sizeof(U)) {
         ZUM_THROW_IO(IOException::EndOfInput);
@@ -51,7 +51,7 @@ U FixedMemIFlow::take() {
 
 // The unit-by-unit result in one copy: as many whole units as remain, quietly.
 template <typename U>
-void FixedMemIFlow::takeMany(u32 count, U* buffer, u32& got) {
+void FixedMemIFlow::readMany(u32 count, U* buffer, u32& got) {
     got = 0;
     if (!open) ZUM_THROW_IO(IOException::NotOpen);
     const std::size_t remaining = static_cast<std::size_t>(end - position) / sizeof(U);
@@ -63,28 +63,6 @@ void FixedMemIFlow::takeMany(u32 count, U* buffer, u32& got) {
     got = n;
 }
 
-u8 FixedMemIFlow::read8() {
-    return take<u8>();
-}
-
-u16 FixedMemIFlow::read16() {
-    return take<u16>();
-}
-
-u32 FixedMemIFlow::read32() {
-    return take<u32>();
-}
-
-void FixedMemIFlow::read8Many(u32 count, u8* buffer, u32& got) {
-    takeMany(count, buffer, got);
-}
-
-void FixedMemIFlow::read16Many(u32 count, u16* buffer, u32& got) {
-    takeMany(count, buffer, got);
-}
-
-void FixedMemIFlow::read32Many(u32 count, u32* buffer, u32& got) {
-    takeMany(count, buffer, got);
-}
+template class UnitReads<FixedMemIFlow>;
 
 } // namespace ZUM

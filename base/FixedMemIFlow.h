@@ -1,13 +1,13 @@
 #pragma once
 
-#include "base/IFlow.h"
+#include "base/UnitReads.h"
 #include "base/MemBlock.h"
 
 namespace ZUM {
 
 // Reads units in native byte order from a fixed run of bytes it does not own.
 // Over no bytes at all (a null block or data pointer) it is closed.
-class FixedMemIFlow : public IFlow {
+class FixedMemIFlow : public UnitReads<FixedMemIFlow> {
 public:
     // Reads the block's bytes as they are now; later growth of the block is
     // not seen, and the block's data must outlive the reading.
@@ -22,18 +22,12 @@ public:
     bool reset() override;
     bool isAtStart() const override;
 
-    u8 read8() override;
-    u16 read16() override;
-    u32 read32() override;
-    void read8Many(u32 count, u8* buffer, u32& got) override;
-    void read16Many(u32 count, u16* buffer, u32& got) override;
-    void read32Many(u32 count, u32* buffer, u32& got) override;
-
 private:
+    friend UnitReads;
     template <typename U>
-    U take();
+    U readOne();
     template <typename U>
-    void takeMany(u32 count, U* buffer, u32& got);
+    void readMany(u32 count, U* buffer, u32& got);
 
     // [begin, end) are the bytes, position the next one. Keeping the end rather
     // than the last byte lets an empty run stay empty after a reset.
@@ -41,5 +35,7 @@ private:
     const u8* end;
     const u8* position;
 };
+
+extern template class UnitReads<FixedMemIFlow>;
 
 } // namespace ZUM

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/IFlow.h"
+#include "base/UnitReads.h"
 
 namespace ZUM {
 
@@ -15,7 +15,7 @@ namespace ZUM {
 //
 // Reading without a source raises IOException 6; the end of input is the
 // source's IOException 1, passed on unchanged.
-class IFilter : public IFlow {
+class IFilter : public UnitReads<IFilter> {
 public:
     IFilter() : IFilter(WidthAny) {}
 
@@ -23,13 +23,6 @@ public:
     bool isOpen() const override { return source != nullptr; }
     bool reset() override; // rewinds the source too
     bool isReady() const override;
-
-    u8 read8() override;
-    u16 read16() override;
-    u32 read32() override;
-    void read8Many(u32 count, u8* buffer, u32& got) override;
-    void read16Many(u32 count, u16* buffer, u32& got) override;
-    void read32Many(u32 count, u32* buffer, u32& got) override;
 
     // Reads from `source` from now on, at start; false for a null source.
     virtual bool attach(IFlow* source);
@@ -44,14 +37,17 @@ protected:
 
     // The many-unit read of this filter, for each width.
     template <typename U>
-    void readManyThrough(u32 count, U* buffer, u32& got);
+    void readMany(u32 count, U* buffer, u32& got);
 
     IFlow* source;
     std::int32_t acceptedWidths;
 
 private:
+    friend UnitReads;
     template <typename U>
-    U pass();
+    U readOne();
 };
+
+extern template class UnitReads<IFilter>;
 
 } // namespace ZUM

@@ -11,7 +11,7 @@ namespace ZUM {
 MemOFlow::MemOFlow() : MemOFlow(MemBlock::create(10), false) {}
 
 MemOFlow::MemOFlow(MemBlock* block, bool borrowed)
-    : OFlow(block != nullptr, WidthAny), block(block), borrowed(borrowed) {}
+    : UnitWrites(block != nullptr, WidthAny), block(block), borrowed(borrowed) {}
 
 MemOFlow::~MemOFlow() {
     releaseBlock();
@@ -63,7 +63,7 @@ void MemOFlow::append(const void* bytes, std::uint64_t count) {
 
 // A unit that fits the capacity is stored in place, without the general path.
 template <typename U>
-void MemOFlow::appendUnit(U unit) {
+void MemOFlow::writeOne(U unit) {
     if (open && block->capacity - block->size >= sizeof(U)) {
         std::memcpy(block->data + block->size, &unit, sizeof(U));
         block->size += sizeof(U);
@@ -72,35 +72,13 @@ void MemOFlow::appendUnit(U unit) {
     }
 }
 
-void MemOFlow::write8(u8 unit) {
-    appendUnit(unit);
-}
-
-void MemOFlow::write16(u16 unit) {
-    appendUnit(unit);
-}
-
-void MemOFlow::write32(u32 unit) {
-    appendUnit(unit);
-}
-
 template <typename U>
-void MemOFlow::appendUnits(u32 count, const U* units, u32& written) {
+void MemOFlow::writeMany(u32 count, const U* units, u32& written) {
     written = 0;
     append(units, std::uint64_t(count) * sizeof(U));
     written = count;
 }
 
-void MemOFlow::write8Many(u32 count, const u8* units, u32& written) {
-    appendUnits(count, units, written);
-}
-
-void MemOFlow::write16Many(u32 count, const u16* units, u32& written) {
-    appendUnits(count, units, written);
-}
-
-void MemOFlow::write32Many(u32 count, const u32* units, u32& written) {
-    appendUnits(count, units, written);
-}
+template class UnitWrites<MemOFlow>;
 
 } // namespace ZUM

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/MemBlock.h"
-#include "base/OFlow.h"
+#include "base/UnitWrites.h"
 
 namespace ZUM {
 
 // Writes units in native byte order onto the end of a memory block. The block
 // grows to exactly the size needed, never beyond.
-class MemOFlow : public OFlow {
+class MemOFlow : public UnitWrites<MemOFlow> {
 public:
     // Owns a fresh block of 10 bytes.
     MemOFlow();
@@ -21,12 +21,6 @@ public:
     bool isAtStart() const override;
 
     void flush() override {}
-    void write8(u8 unit) override;
-    void write16(u16 unit) override;
-    void write32(u32 unit) override;
-    void write8Many(u32 count, const u8* units, u32& written) override;
-    void write16Many(u32 count, const u16* units, u32& written) override;
-    void write32Many(u32 count, const u32* units, u32& written) override;
 
     // Grows the block to hold at least `bytes` bytes, so a writer that knows
     // about how much is coming avoids growing it write by write.
@@ -37,14 +31,17 @@ public:
 
 private:
     void append(const void* bytes, std::uint64_t count);
+    friend UnitWrites;
     template <typename U>
-    void appendUnit(U unit);
+    void writeOne(U unit);
     template <typename U>
-    void appendUnits(u32 count, const U* units, u32& written);
+    void writeMany(u32 count, const U* units, u32& written);
     void releaseBlock();
 
     MemBlock* block;
     bool borrowed;
 };
+
+extern template class UnitWrites<MemOFlow>;
 
 } // namespace ZUM

@@ -23,7 +23,7 @@ bool PushbackIFilter<T>::reset() {
 
 template <typename T>
 template <typename U>
-U PushbackIFilter<T>::readOfWidth() {
+U PushbackIFilter<T>::readOne() {
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
@@ -34,21 +34,6 @@ U PushbackIFilter<T>::readOfWidth() {
         this->atStart = false;
         return unit;
     }
-}
-
-template <typename T>
-u8 PushbackIFilter<T>::read8() {
-    return readOfWidth<u8>();
-}
-
-template <typename T>
-u16 PushbackIFilter<T>::read16() {
-    return readOfWidth<u16>();
-}
-
-template <typename T>
-u32 PushbackIFilter<T>::read32() {
-    return readOfWidth<u32>();
 }
 
 template <typename T>
@@ -76,6 +61,9 @@ void PushbackIFilter<T>::grow() {
     capacity *= 2;
 }
 
+template class UnitReads<PushbackIFilter<char>, TIFilter<char>>;
+template class UnitReads<PushbackIFilter<u16>, TIFilter<u16>>;
+template class UnitReads<PushbackIFilter<u32>, TIFilter<u32>>;
 template class PushbackIFilter<char>;
 template class PushbackIFilter<u16>;
 template class PushbackIFilter<u32>;

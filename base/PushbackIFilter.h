@@ -11,18 +11,11 @@ namespace ZUM {
 // keep the second and later units of one character here; the stack starts with
 // room for 16 units and doubles when full, so the common case never allocates.
 template <typename T>
-class PushbackIFilter : public TIFilter<T> {
+class PushbackIFilter : public UnitReads<PushbackIFilter<T>, TIFilter<T>> {
 public:
     PushbackIFilter();
 
     bool reset() override; // discards the pending units
-
-    // The read of width T serves a pending unit first; the pending units are
-    // not a transfer from the source, so they leave the at-start flag alone.
-    // The other two widths raise IOException 5.
-    u8 read8() override;
-    u16 read16() override;
-    u32 read32() override;
 
     // The read of width T through this filter (so a converter's own).
     virtual T readUnit();
@@ -45,8 +38,12 @@ protected:
     }
 
 private:
+    friend UnitReads<PushbackIFilter, TIFilter<T>>;
+    // The read of width T serves a pending unit first; the pending units are
+    // not a transfer from the source, so they leave the at-start flag alone.
+    // The other two widths raise IOException 5.
     template <typename U>
-    U readOfWidth();
+    U readOne();
     void grow();
 
     std::unique_ptr<T[]> buffer;
@@ -54,6 +51,9 @@ private:
     u32 count;
 };
 
+extern template class UnitReads<PushbackIFilter<char>, TIFilter<char>>;
+extern template class UnitReads<PushbackIFilter<u16>, TIFilter<u16>>;
+extern template class UnitReads<PushbackIFilter<u32>, TIFilter<u32>>;
 extern template class PushbackIFilter<char>;
 extern template class PushbackIFilter<u16>;
 extern template class PushbackIFilter<u32>;

@@ -10,14 +10,14 @@ StringIFlow<T>::StringIFlow(const TStringPtr<T>* text)
 
 template <typename T>
 StringIFlow<T>::StringIFlow(const T* data, u32 count)
-    : IFlow(data != nullptr, widthOf<T>()), data(data), count(data ? count : 0), position(0) {}
+    : UnitReads<StringIFlow>(data != nullptr, widthOf<T>()), data(data), count(data ? count : 0), position(0) {}
 
 template <typename T>
 bool StringIFlow<T>::close() {
     const bool wasOpen = isOpen();
     data = nullptr;
     count = position = 0;
-    open = atStart = false;
+    this->open = this->atStart = false;
     return wasOpen;
 }
 
@@ -25,7 +25,7 @@ template <typename T>
 bool StringIFlow<T>::reset() {
     if (!isOpen()) return false;
     position = 0;
-    atStart = true;
+    this->atStart = true;
     return true;
 }
 
@@ -36,32 +36,20 @@ bool StringIFlow<T>::isAtStart() const {
 
 template <typename T>
 template <typename U>
-U StringIFlow<T>::next() {
+U StringIFlow<T>::readOne() {
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
         if (!data) ZUM_THROW_IO(IOException::NotOpen);
         if (position == count) ZUM_THROW_IO(IOException::EndOfInput);
-        atStart = false;
+        this->atStart = false;
         return static_cast<U>(data[position++]);
     }
 }
 
-template <typename T>
-u8 StringIFlow<T>::read8() {
-    return next<u8>();
-}
-
-template <typename T>
-u16 StringIFlow<T>::read16() {
-    return next<u16>();
-}
-
-template <typename T>
-u32 StringIFlow<T>::read32() {
-    return next<u32>();
-}
-
+template class UnitReads<StringIFlow<char>>;
+template class UnitReads<StringIFlow<u16>>;
+template class UnitReads<StringIFlow<u32>>;
 template class StringIFlow<char>;
 template class StringIFlow<u16>;
 template class StringIFlow<u32>;

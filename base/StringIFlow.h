@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/IFlow.h"
+#include "base/UnitReads.h"
 
 namespace ZUM {
 
@@ -8,7 +8,7 @@ namespace ZUM {
 // the other two widths raise IOException 5. It keeps a pointer to the units,
 // so the string must neither change nor die while it is read.
 template <typename T>
-class StringIFlow : public IFlow {
+class StringIFlow : public UnitReads<StringIFlow<T>> {
 public:
     // A null string gives a closed flow.
     explicit StringIFlow(const TStringPtr<T>* text);
@@ -19,19 +19,19 @@ public:
     bool reset() override;
     bool isAtStart() const override;
 
-    u8 read8() override;
-    u16 read16() override;
-    u32 read32() override;
-
 private:
+    friend UnitReads<StringIFlow>;
     template <typename U>
-    U next();
+    U readOne();
 
     const T* data;
     u32 count;
     u32 position;
 };
 
+extern template class UnitReads<StringIFlow<char>>;
+extern template class UnitReads<StringIFlow<u16>>;
+extern template class UnitReads<StringIFlow<u32>>;
 extern template class StringIFlow<char>;
 extern template class StringIFlow<u16>;
 extern template class StringIFlow<u32>;

@@ -6,13 +6,13 @@ namespace ZUM {
 
 template <typename T>
 StringOFlow<T>::StringOFlow(TString<T>* target)
-    : OFlow(target != nullptr, widthOf<T>()), target(target) {}
+    : UnitWrites<StringOFlow>(target != nullptr, widthOf<T>()), target(target) {}
 
 template <typename T>
 bool StringOFlow<T>::close() {
     const bool hadTarget = target != nullptr;
     target = nullptr;
-    open = atStart = false;
+    this->open = this->atStart = false;
     return hadTarget;
 }
 
@@ -20,7 +20,7 @@ template <typename T>
 bool StringOFlow<T>::reset() {
     if (!target) return false;
     target->clear();
-    atStart = true;
+    this->atStart = true;
     return true;
 }
 
@@ -36,7 +36,7 @@ u32 StringOFlow<T>::size() const {
 
 template <typename T>
 template <typename U>
-void StringOFlow<T>::put(U unit) {
+void StringOFlow<T>::writeOne(U unit) {
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
@@ -48,7 +48,7 @@ void StringOFlow<T>::put(U unit) {
 // One append for the whole array, so the string grows once and exactly.
 template <typename T>
 template <typename U>
-void StringOFlow<T>::putMany(u32 count, const U* units, u32& written) {
+void StringOFlow<T>::writeMany(u32 count, const U* units, u32& written) {
     written = 0;
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
@@ -59,36 +59,9 @@ void StringOFlow<T>::putMany(u32 count, const U* units, u32& written) {
     }
 }
 
-template <typename T>
-void StringOFlow<T>::write8(u8 unit) {
-    put(unit);
-}
-
-template <typename T>
-void StringOFlow<T>::write16(u16 unit) {
-    put(unit);
-}
-
-template <typename T>
-void StringOFlow<T>::write32(u32 unit) {
-    put(unit);
-}
-
-template <typename T>
-void StringOFlow<T>::write8Many(u32 count, const u8* units, u32& written) {
-    putMany(count, units, written);
-}
-
-template <typename T>
-void StringOFlow<T>::write16Many(u32 count, const u16* units, u32& written) {
-    putMany(count, units, written);
-}
-
-template <typename T>
-void StringOFlow<T>::write32Many(u32 count, const u32* units, u32& written) {
-    putMany(count, units, written);
-}
-
+template class UnitWrites<StringOFlow<char>>;
+template class UnitWrites<StringOFlow<u16>>;
+template class UnitWrites<StringOFlow<u32>>;
 template class StringOFlow<char>;
 template class StringOFlow<u16>;
 template class StringOFlow<u32>;

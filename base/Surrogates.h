@@ -30,4 +30,27 @@ constexpr u16 lowOf(u32 codePoint) {
     return static_cast<u16>(0xDC00 | (codePoint & 0x3FF));
 }
 
+// Appends a code point to a UTF-16 string: beyond FFFF as its pair.
+template <class Units>
+void append(u32 codePoint, Units& units) {
+    if (codePoint < 0x10000) {
+        units.push(static_cast<u16>(codePoint));
+    } else {
+        units.push(highOf(codePoint));
+        units.push(lowOf(codePoint));
+    }
+}
+
+// The code point at units[at] of a string of `length` units, a pair taken
+// whole and any other unit (a lone surrogate too) as itself; `at` moves past.
+template <class Units>
+u32 next(const Units& units, u32 length, u32& at) {
+    const u32 unit = units[at++];
+    if (at == length) return unit;
+    const u32 pair = combine(unit, units[at]);
+    if (!pair) return unit;
+    ++at;
+    return pair;
+}
+
 } // namespace ZUM::Surrogates

@@ -6,53 +6,23 @@ namespace ZUM {
 
 template <typename T>
 template <typename U>
-void TOFilter<T>::put(U unit) {
+void TOFilter<T>::writeOne(U unit) {
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
-        this->pass(unit);
+        OFilter::writeOne(unit);
     }
 }
 
 template <typename T>
 template <typename U>
-void TOFilter<T>::putMany(u32 count, const U* units, u32& written) {
+void TOFilter<T>::writeMany(u32 count, const U* units, u32& written) {
     if constexpr (sizeof(U) != sizeof(T)) {
         written = 0;
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
-        this->passMany(count, units, written);
+        OFilter::writeMany(count, units, written);
     }
-}
-
-template <typename T>
-void TOFilter<T>::write8(u8 unit) {
-    put(unit);
-}
-
-template <typename T>
-void TOFilter<T>::write16(u16 unit) {
-    put(unit);
-}
-
-template <typename T>
-void TOFilter<T>::write32(u32 unit) {
-    put(unit);
-}
-
-template <typename T>
-void TOFilter<T>::write8Many(u32 count, const u8* units, u32& written) {
-    putMany(count, units, written);
-}
-
-template <typename T>
-void TOFilter<T>::write16Many(u32 count, const u16* units, u32& written) {
-    putMany(count, units, written);
-}
-
-template <typename T>
-void TOFilter<T>::write32Many(u32 count, const u32* units, u32& written) {
-    putMany(count, units, written);
 }
 
 template <typename T>
@@ -65,6 +35,9 @@ void TOFilter<T>::writeUnits(u32 count, const T* units, u32& written) {
     this->template writeManyAs<T>(count, reinterpret_cast<const FlowUnit<T>*>(units), written);
 }
 
+template class UnitWrites<TOFilter<char>, OFilter>;
+template class UnitWrites<TOFilter<u16>, OFilter>;
+template class UnitWrites<TOFilter<u32>, OFilter>;
 template class TOFilter<char>;
 template class TOFilter<u16>;
 template class TOFilter<u32>;

@@ -6,7 +6,7 @@
 namespace ZUM {
 
 FileIFlow::FileIFlow(std::FILE* file, bool borrowed)
-    : IFlow(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
+    : UnitReads(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
 
 FileIFlow::~FileIFlow() {
     releaseFile(file, borrowed);
@@ -25,7 +25,7 @@ bool FileIFlow::reset() {
 
 // Byte by byte, so that a unit cut short by the end of the file is dropped.
 template <typename U>
-U FileIFlow::get() {
+U FileIFlow::readOne() {
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     U unit = 0;
     for (unsigned i = 0; i < sizeof(U); ++i) {
@@ -42,7 +42,7 @@ U FileIFlow::get() {
 }
 
 template <typename U>
-void FileIFlow::getMany(u32 count, U* buffer, u32& got) {
+void FileIFlow::readMany(u32 count, U* buffer, u32& got) {
     got = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     got = static_cast<u32>(std::fread(buffer, sizeof(U), count, file));
@@ -52,28 +52,6 @@ void FileIFlow::getMany(u32 count, U* buffer, u32& got) {
     }
 }
 
-u8 FileIFlow::read8() {
-    return get<u8>();
-}
-
-u16 FileIFlow::read16() {
-    return get<u16>();
-}
-
-u32 FileIFlow::read32() {
-    return get<u32>();
-}
-
-void FileIFlow::read8Many(u32 count, u8* buffer, u32& got) {
-    getMany(count, buffer, got);
-}
-
-void FileIFlow::read16Many(u32 count, u16* buffer, u32& got) {
-    getMany(count, buffer, got);
-}
-
-void FileIFlow::read32Many(u32 count, u32* buffer, u32& got) {
-    getMany(count, buffer, got);
-}
+template class UnitReads<FileIFlow>;
 
 } // namespace ZUM

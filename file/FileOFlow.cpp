@@ -6,7 +6,7 @@
 namespace ZUM {
 
 FileOFlow::FileOFlow(std::FILE* file, bool borrowed)
-    : OFlow(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
+    : UnitWrites(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
 
 FileOFlow::~FileOFlow() {
     releaseFile(file, borrowed);
@@ -29,7 +29,7 @@ void FileOFlow::flush() {
 }
 
 template <typename U>
-void FileOFlow::putMany(u32 count, const U* units, u32& written) {
+void FileOFlow::writeMany(u32 count, const U* units, u32& written) {
     written = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     written = static_cast<u32>(std::fwrite(units, sizeof(U), count, file));
@@ -38,32 +38,18 @@ void FileOFlow::putMany(u32 count, const U* units, u32& written) {
 }
 
 // The byte conveyer ends here: fputc is the C runtime's cheapest single write.
-void FileOFlow::write8(u8 unit) {
-    if (!file) ZUM_THROW_IO(IOException::NotOpen);
-    if (std::fputc(unit, file) == EOF) ZUM_THROW_IO(IOException::WriteRefused);
-    atStart = false;
+template <typename U>
+void FileOFlow::writeOne(U unit) {
+    if constexpr (sizeof(U) == 1) {
+        if (!file) ZUM_THROW_IO(IOException::NotOpen);
+        if (std::fputc(unit, file) == EOF) ZUM_THROW_IO(IOException::WriteRefused);
+        atStart = false;
+    } else {
+        u32 written;
+        writeMany(1, &unit, written);
+    }
 }
 
-void FileOFlow::write16(u16 unit) {
-    u32 written;
-    putMany(1, &unit, written);
-}
-
-void FileOFlow::write32(u32 unit) {
-    u32 written;
-    putMany(1, &unit, written);
-}
-
-void FileOFlow::write8Many(u32 count, const u8* units, u32& written) {
-    putMany(count, units, written);
-}
-
-void FileOFlow::write16Many(u32 count, const u16* units, u32& written) {
-    putMany(count, units, written);
-}
-
-void FileOFlow::write32Many(u32 count, const u32* units, u32& written) {
-    putMany(count, units, written);
-}
+template class UnitWrites<FileOFlow>;
 
 } // namespace ZUM

@@ -11,15 +11,9 @@ std::string displayText(const ZUM::Utf16String& text) {
     Utf16String showable;
     showable.reserve(text.length());
     const u32 length = text.length();
-    for (u32 i = 0; i < length; ++i) {
-        const u16 unit = text[i];
-        if (Surrogates::combine(unit, i + 1 < length ? text[i + 1] : 0)) {
-            showable.push(unit);
-            showable.push(text[++i]);
-        } else {
-            const bool lone = Surrogates::isHigh(unit) || Surrogates::isLow(unit);
-            showable.push(lone ? 0xFFFD : unit);
-        }
+    for (u32 i = 0; i < length;) {
+        const u32 c = Surrogates::next(text, length, i);
+        Surrogates::append(Surrogates::isSurrogate(c) ? 0xFFFD : c, showable);
     }
     Utf8String utf8;
     convertFromUtf16String(Utf16N, Utf8N, &showable, utf8);

@@ -125,13 +125,10 @@ PathString FileSystem::widePath(const char* bytes, u32 size) {
         const u32 length = Utf8Sequence::decode(at + i, size - i, c);
         if (length == 0) {
             path.push(static_cast<u16>(EscapeBase + at[i++]));
-        } else if (c < 0x10000) {
-            path.push(static_cast<u16>(c));
         } else {
-            path.push(Surrogates::highOf(c));
-            path.push(Surrogates::lowOf(c));
+            Surrogates::append(c, path);
+            i += length;
         }
-        i += length;
     }
     return path;
 }
@@ -140,19 +137,15 @@ bool FileSystem::nativePath(const Utf16String& path, Utf8String& bytes) {
     bytes.clear();
     const u16* units = path.data();
     const u32 length = path.length();
-    for (u32 i = 0; i < length; ++i) {
-        char32_t c = units[i];
+    for (u32 i = 0; i < length;) {
+        const char32_t c = Surrogates::next(units, length, i);
         if (c >= 0xDC80 && c <= 0xDCFF) {
             bytes.push(static_cast<char>(c - EscapeBase));
-            continue;
-        }
-        if (const u32 pair = Surrogates::combine(c, i + 1 < length ? units[i + 1] : 0)) {
-            c = pair;
-            ++i;
-        } else if (Surrogates::isHigh(c) || Surrogates::isLow(c)) {
+        } else if (Surrogates::isSurrogate(c)) {
             return false;
+        } else {
+            Utf8Sequence::append(c, bytes);
         }
-        Utf8Sequence::append(c, bytes);
     }
     return true;
 }

@@ -116,12 +116,7 @@ PathString FileSystem::widePath(const char* bytes, u32 size) {
         char32_t c = 0xFFFD;
         const u32 length = Utf8Sequence::decode(at + i, size - i, c, SurrogatesAllowed);
         if (length == 0) c = 0xFFFD;
-        if (c < 0x10000) {
-            path.push(static_cast<u16>(c));
-        } else {
-            path.push(Surrogates::highOf(c));
-            path.push(Surrogates::lowOf(c));
-        }
+        Surrogates::append(c, path);
         i += length ? length : 1;
     }
     return path;
@@ -130,14 +125,7 @@ PathString FileSystem::widePath(const char* bytes, u32 size) {
 bool FileSystem::nativePath(const Utf16String& path, Utf8String& bytes) {
     bytes.clear();
     const u32 length = path.length();
-    for (u32 i = 0; i < length; ++i) {
-        char32_t c = path[i];
-        if (const u32 pair = Surrogates::combine(c, i + 1 < length ? path[i + 1] : 0)) {
-            c = pair;
-            ++i;
-        }
-        Utf8Sequence::append(c, bytes);
-    }
+    for (u32 i = 0; i < length;) Utf8Sequence::append(Surrogates::next(path, length, i), bytes);
     return true;
 }
 

@@ -482,12 +482,7 @@ void XMLParser::parseCharRef(Utf16String& out) {
     }
     if (value >= Beyond || Surrogates::isSurrogate(value)) fail(ErrCharRefRange);
     if (value == ReferenceOpen || value == ReferenceClose) fail(ErrCharRefMarker);
-    if (value < 0x10000) {
-        out.push(static_cast<u16>(value));
-    } else {
-        out.push(Surrogates::highOf(value));
-        out.push(Surrogates::lowOf(value));
-    }
+    Surrogates::append(value, out);
     if (!source->matchAndSkip(u";")) fail(ErrCharRefEnd);
 }
 

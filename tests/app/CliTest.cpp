@@ -68,7 +68,11 @@ TEST_F(Cli, RecursiveRepairsEveryBookInPathOrder) {
     makeDirectory("shelf/b");
     makeDirectory("shelf/a");
     makeDirectory("shelf/a/inner");
-    makeDirectory("shelf/教科書");
+    // Found in the order of code points, which UTF-16 units alone would not
+    // give: U+1F600 is a pair D83D DE00, below FF76.
+    for (const char* name : {"shelf/教科書", "shelf/ｶ", "shelf/😀"}) makeDirectory(name);
+    write("shelf/😀/ncc.html", book("vorka:6"));
+    write("shelf/ｶ/ncc.html", book("vorka:7"));
     write("shelf/b/ncc.html", book("vorka:1"));
     write("shelf/a/ncc.html", book("vorka:2"));
     write("shelf/a/inner/ncc.html", book("vorka:3"));
@@ -80,7 +84,9 @@ TEST_F(Cli, RecursiveRepairsEveryBookInPathOrder) {
     EXPECT_EQ(all.out, line(path("shelf/a/inner/ncc.html"), Repaired) +
                            line(path("shelf/a/ncc.html"), Repaired) +
                            line(path("shelf/b/ncc.html"), Repaired) +
-                           line(path("shelf/教科書/ncc.html"), Repaired));
+                           line(path("shelf/教科書/ncc.html"), Repaired) +
+                           line(path("shelf/ｶ/ncc.html"), Repaired) +
+                           line(path("shelf/😀/ncc.html"), Repaired));
     EXPECT_EQ(read("shelf/教科書/ncc.html.old"), book("vorka:5"));
     EXPECT_FALSE(exists("shelf/a/other.html.old"));
 }
