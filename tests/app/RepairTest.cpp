@@ -71,22 +71,18 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
         EXPECT_EQ(repair("marker.html"), NotXml) << lane;
     }
     // A surrogate without its partner cannot be written as UTF-8; a pair can.
-    auto utf16le = [](const std::string& units) {
-        std::string out("\xFF\xFE", 2);
-        for (char c : std::string("<html><head/><body>")) out += std::string(1, c) + '\0';
-        out += units;
-        for (char c : std::string("</body></html>")) out += std::string(1, c) + '\0';
-        return out;
+    auto utf16 = [](const std::string& units) {
+        return utf16le("<html><head/><body>", units, "</body></html>");
     };
     for (int lane = 0; lane < 4; ++lane) {
         std::string units;
         for (int i = 0; i < lane; ++i) units += std::string("a\0", 2);
-        write("lone.html", utf16le(units + std::string("\x00\xDCx\0", 4)));
+        write("lone.html", utf16(units + std::string("\x00\xDCx\0", 4)));
         EXPECT_EQ(repair("lone.html"), NotXml) << lane;
     }
-    write("lone.html", utf16le(std::string("\x00\xD8x\0", 4)));
+    write("lone.html", utf16(std::string("\x00\xD8x\0", 4)));
     EXPECT_EQ(repair("lone.html"), NotXml);
-    write("pair.html", utf16le(std::string("\x3D\xD8\x00\xDE", 4)));
+    write("pair.html", utf16(std::string("\x3D\xD8\x00\xDE", 4)));
     EXPECT_EQ(repair("pair.html"), Repaired);
     EXPECT_EQ(repaired("pair.html"), "<html><head/><body>\xF0\x9F\x98\x80</body></html>");
 }
@@ -119,14 +115,9 @@ TEST_F(Repair, EveryEncodingLoadsToTheSameText) {
     auto declared = [&](const char* name, const std::string& body) {
         return std::string("<?xml version=\"1.0\" encoding=\"") + name + "\"?>" + body;
     };
-    const std::string utf16 = std::string("\xFF\xFE", 2) + [&] {
-        std::string out;
-        for (char c : declared("UTF-16", "<html><head><meta name=\"vorka:a\"/></head><body>"))
-            out += std::string(1, c) + '\0';
-        out += std::string("\x34\x6C", 2); // 水
-        for (char c : std::string("</body></html>")) out += std::string(1, c) + '\0';
-        return out;
-    }();
+    const std::string utf16 =
+        utf16le(declared("UTF-16", "<html><head><meta name=\"vorka:a\"/></head><body>"),
+                std::string("\x34\x6C", 2), "</body></html>"); // 水
     const std::pair<std::string, std::string> inputs[] = {
         {"utf8", declared("utf-8", text)},
         {"utf8-bom", Bom + declared("utf-8", text)},
@@ -178,14 +169,12 @@ TEST_F(Repair, BackupFailuresKeepTheOriginal) {
 
 // Japanese names too: a Windows build lists them as UTF-16.
 TEST_F(Repair, BackupDirectoryIsRemovedWholeBeforeTheRename) {
-    write("ncc.html", book("<meta name=\"vorka:a\"/>"));
-    makeDirectory("ncc.html.old");
-    makeDirectory("ncc.html.old/sub");
+    const std::string original = bookWithBackupDirectory();
     makeDirectory("ncc.html.old/sub/\u6559\u79D1\u66F8");
     write("ncc.html.old/sub/\u6559\u79D1\u66F8/\u97F3\u58F0.smil", "x");
     write("ncc.html.old/g", "y");
     EXPECT_EQ(repair(), Repaired);
-    EXPECT_EQ(read("ncc.html.old"), book("<meta name=\"vorka:a\"/>"));
+    EXPECT_EQ(read("ncc.html.old"), original);
 }
 
 TEST_F(Repair, SaveFailureLeavesTheOriginalAtOld) {
@@ -199,16 +188,6 @@ TEST_F(Repair, SaveFailureLeavesTheOriginalAtOld) {
     makeDirectory("ncc.html");
     EXPECT_EQ(saveStage(job), CannotSave);
     EXPECT_EQ(read("ncc.html.old"), original);
-}
-
-TEST_F(Repair, DryRunChangesNothing) {
-    const std::string original = book("<meta name=\"vorka:a\"/><meta name=\"vorka:b\"/>");
-    write("ncc.html", original);
-    RepairJob job(pathOf(path("ncc.html")));
-    EXPECT_EQ(job.dryRun(), Repaired);
-    EXPECT_EQ(job.removedNames, (std::vector<std::string>{"vorka:a", "vorka:b"}));
-    EXPECT_EQ(read("ncc.html"), original);
-    EXPECT_FALSE(exists("ncc.html.old"));
 }
 
 // A Shift_JIS book that names its encoding in both labels of its head: asked
@@ -254,14 +233,8 @@ TEST(CharsetLabels, OnlyTheCharsetValueChanges) {
         EXPECT_EQ(CharsetLabels::withUtf8Charset(content), expected) << content;
 }
 
-TEST(ResultMessages, AreTheJapaneseTexts) {
-    EXPECT_STREQ(resultMessage(Repaired).terminate(),
-                 "\xE4\xBF\xAE\xE6\xAD\xA3\xE3\x81\x8C\xE6\x88\x90\xE5\x8A\x9F\xE3\x81\x97"
-                 "\xE3\x81\xBE\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82"); // 修正が成功しました。
-    EXPECT_STREQ(
-        resultMessage(NotXml).terminate(),
-        "\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC\xEF\xBC\x9AXML\xE3\x83\x95\xE3\x82\xA9"
-        "\xE3\x83\xBC\xE3\x83\x9E\xE3\x83\x83\xE3\x83\x88\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC");
+// The texts themselves are checked where the programs show them.
+TEST(ResultMessages, EveryCodeHasOne) {
     for (unsigned code = 0; code < ResultCodeCount; ++code)
         EXPECT_GT(resultMessage(static_cast<ResultCode>(code)).length(), 10u);
 }

@@ -11,18 +11,12 @@
 
 #include "encoding/EncodingRegistry.h"
 #include "file/DirectoryListing.h"
+#include "tests/ReaderText.h"
 #include "tests/Scratch.h"
 
 using namespace ZUM;
 
 namespace {
-
-Utf16String wide(const std::string& utf8) {
-    Utf8String bytes(utf8.data(), static_cast<u32>(utf8.size()));
-    Utf16String path;
-    convertToUtf16String(Utf8N, Utf16N, &bytes, path);
-    return path;
-}
 
 std::string narrow(const Utf16String& path) {
     Utf8String bytes;

@@ -18,17 +18,12 @@ TEST_F(Repair, ReadFailureWhileLoadingIsALoadFailure) {
 }
 
 TEST_F(Repair, BackupDirectoryIsRemovedWithoutFollowingLinks) {
-    write("ncc.html", book("<meta name=\"vorka:a\"/>"));
-    makeDirectory("outside");
-    write("outside/keep", "precious");
-    makeDirectory("ncc.html.old");
-    makeDirectory("ncc.html.old/sub");
-    write("ncc.html.old/sub/f", "x");
+    const std::string original = bookWithBackupDirectory();
     ASSERT_EQ(::symlink(path("outside").c_str(), path("ncc.html.old/link").c_str()), 0);
     ASSERT_EQ(::symlink(path("outside").c_str(), path("ncc.html.old/sub/link").c_str()), 0);
     EXPECT_EQ(repair(), Repaired);
     EXPECT_EQ(read("outside/keep"), "precious");
-    EXPECT_EQ(read("ncc.html.old"), book("<meta name=\"vorka:a\"/>"));
+    EXPECT_EQ(read("ncc.html.old"), original);
 }
 
 // A file-size limit makes the write fail part-way: run it in a child.

@@ -13,13 +13,7 @@ using namespace repair;
 // link cannot be removed by any Windows call, so there the walk stops at it
 // and the book stays as it was.
 TEST_F(Repair, BackupDirectoryIsRemovedWithoutEnteringJunctions) {
-    const std::string original = book("<meta name=\"vorka:a\"/>");
-    write("ncc.html", original);
-    makeDirectory("outside");
-    write("outside/keep", "precious");
-    makeDirectory("ncc.html.old");
-    makeDirectory("ncc.html.old/sub");
-    write("ncc.html.old/sub/f", "x");
+    const std::string original = bookWithBackupDirectory();
     const DirectoryLink link(path("ncc.html.old/sub/link"), path("outside"));
     ASSERT_TRUE(link.made());
     if (link.removableAsItself()) {
