@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 #include "app/dialog/MainDlgTemplate.h"
 #include "app/dialog/QuorlinApp.h"
@@ -151,24 +153,18 @@ TEST(DialogLayout, EveryControlOfTheMainDialogInPixels) {
     const DialogBaseUnits units = DialogBaseUnits::fromFont(7 * 52, 16);
     ASSERT_EQ(units.x, 7);
     ASSERT_EQ(units.y, 16);
-    struct Expected {
-        int id;
-        WindowRect pixels;
+    const auto corners = [](const WindowRect& r) {
+        return std::array{r.left, r.top, r.right, r.bottom};
     };
-    const Expected expected[] = {
+    const std::pair<int, WindowRect> expected[] = {
         {-1, {12, 30, 12 + 571, 30 + 16}},
         {PathField, {12, 78, 12 + 534, 78 + 28}},
         {StartButton, {166, 126, 166 + 88, 126 + 28}},
         {ExitButton, {345, 126, 345 + 88, 126 + 28}},
         {BrowseButton, {557, 78, 557 + 26, 78 + 28}},
     };
-    for (const Expected& control : expected) {
-        const WindowRect got = units.toPixels(mainDlgTemplate.item(control.id)->box);
-        EXPECT_EQ(got.left, control.pixels.left) << control.id;
-        EXPECT_EQ(got.top, control.pixels.top) << control.id;
-        EXPECT_EQ(got.right, control.pixels.right) << control.id;
-        EXPECT_EQ(got.bottom, control.pixels.bottom) << control.id;
-    }
+    for (const auto& [id, pixels] : expected)
+        EXPECT_EQ(corners(units.toPixels(mainDlgTemplate.item(id)->box)), corners(pixels)) << id;
     const WindowRect client = units.toPixels(mainDlgTemplate.box);
     EXPECT_EQ(client.right, 600);
     EXPECT_EQ(client.bottom, 182);

@@ -4,13 +4,12 @@
 
 #include <string>
 
+#include "tests/xml/ParseSupport.h"
+
 using namespace ZUM;
+using ParseSupport::utf16;
 
 namespace {
-
-std::u16string str(const Utf16String& s) {
-    return std::u16string(reinterpret_cast<const char16_t*>(s.data()), s.length());
-}
 
 // A stack holding a document and, on top, entity texts pushed in order.
 class XMLParserSrcTest : public testing::Test {
@@ -24,7 +23,7 @@ protected:
     std::u16string rest() {
         Utf16String out;
         source.readUntilString(reinterpret_cast<const u16*>(u"\xFFFF"), 1, out);
-        return str(out);
+        return utf16(out);
     }
 
     static const u16* units(const char16_t* text) { return reinterpret_cast<const u16*>(text); }
@@ -67,7 +66,7 @@ TEST_F(XMLParserSrcTest, RunsStopAtTheSetAndAtEndOfInput) {
     entity(value);
     Utf16String run(u">");
     EXPECT_TRUE(source.readUntilAny(units(u"<&"), 2, run));
-    EXPECT_EQ(str(run), u">text more");
+    EXPECT_EQ(utf16(run), u">text more");
     EXPECT_EQ(source.count(), 1);
     EXPECT_FALSE(source.readUntilAny(units(u"<&"), 2, run)); // "&" is next
     EXPECT_TRUE(source.skip(1));
@@ -75,7 +74,7 @@ TEST_F(XMLParserSrcTest, RunsStopAtTheSetAndAtEndOfInput) {
     EXPECT_TRUE(source.skip(1));
     EXPECT_TRUE(source.atEnd());
     EXPECT_FALSE(source.readUntilAny(units(u"<&"), 2, run));
-    EXPECT_EQ(str(run), u">text moreamp;");
+    EXPECT_EQ(utf16(run), u">text moreamp;");
 }
 
 TEST_F(XMLParserSrcTest, TerminatorMayStraddleUnits) {
@@ -84,7 +83,7 @@ TEST_F(XMLParserSrcTest, TerminatorMayStraddleUnits) {
     entity(value);
     Utf16String text;
     source.readUntilString(units(u"-->"), 3, text);
-    EXPECT_EQ(str(text), u"a comment ");
+    EXPECT_EQ(utf16(text), u"a comment ");
     EXPECT_TRUE(source.matchAndSkip(u"-->"));
     EXPECT_EQ(rest(), u"rest");
     Utf16String none;
@@ -98,12 +97,12 @@ TEST_F(XMLParserSrcTest, NamesAndSpaceRunsAreReadAcrossUnits) {
     entity(value);
     Utf16String name;
     EXPECT_TRUE(source.readWhileClass(0xC3, name));
-    EXPECT_EQ(str(name), u"xhtml:h");
+    EXPECT_EQ(utf16(name), u"xhtml:h");
     EXPECT_TRUE(source.readWhileClass(0xBF, name));
-    EXPECT_EQ(str(name), u"xhtml:h1-\u0660.\u00B7");
+    EXPECT_EQ(utf16(name), u"xhtml:h1-\u0660.\u00B7");
     Utf16String run;
     EXPECT_TRUE(source.skipSpace(&run));
-    EXPECT_EQ(str(run), u" \t\r\n ");
+    EXPECT_EQ(utf16(run), u" \t\r\n ");
     EXPECT_FALSE(source.skipSpace());
     EXPECT_FALSE(source.readWhileClass(0x08, run));
     EXPECT_EQ(rest(), u"x");
