@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -425,7 +424,6 @@ public:
     const int* keyOf(Item* item) const override { return &item->key; }
     int compare(const int* a, const int* b) const override { return (*a > *b) - (*a < *b); }
 
-    int height() const { return TreeNode::heightOf(root); }
     // Parent links, stored heights and the balance of every node.
     bool isSound() const { return heightIfSound(root, nullptr) >= 0; }
     std::vector<int> keys() const {
@@ -488,40 +486,18 @@ TEST_F(AVLDictTest, IteratesInKeyOrderBothWays) {
     EXPECT_EQ(it->toFirst()->key, 1);
 }
 
-TEST_F(AVLDictTest, AscendingInsertionKeepsTheHeightBound) {
+// Sound balance at every node bounds the height.
+TEST_F(AVLDictTest, AscendingInsertionStaysBalanced) {
     IntDict dict;
     for (int key = 1; key <= 1000; ++key) dict.add(&items[key]);
     EXPECT_EQ(dict.count(), 1000);
-    EXPECT_LE(dict.height(), static_cast<int>(1.4405 * std::log2(1000 + 2) - 0.3277));
     EXPECT_TRUE(dict.isSound());
     dict.clear();
     EXPECT_TRUE(dict.isEmpty());
 }
 
-TEST_F(AVLDictTest, RemovalOfNodesWithNoneOneOrTwoChildren) {
-    struct Case {
-        std::vector<int> keys;
-        int removed;
-    };
-    const Case cases[] = {
-        {{2, 1, 3}, 1},                                           // a leaf
-        {{2, 1, 3, 4}, 3},                                        // one child
-        {{4, 2, 6, 1, 3, 5, 7}, 4},                               // the predecessor moves up
-        {{2, 1, 3, 4}, 2},                                        // the left child moves up
-        {{5, 2, 7, 1, 3, 8, 4}, 5},                               // the right child moves up
-        {{20, 10, 30, 5, 15, 25, 35, 3, 12, 17, 22, 40, 11}, 20}, // below the predecessor
-        {{10, 5, 20, 3, 15, 25, 12, 30}, 3},                      // right-heavy tie
-    };
-    for (const Case& c : cases) {
-        auto dict = dictOf(c.keys);
-        std::set<int> expected(c.keys.begin(), c.keys.end());
-        expected.erase(c.removed);
-        ASSERT_TRUE(dict->remove(&items[c.removed]));
-        EXPECT_TRUE(dict->isSound()) << c.removed;
-        EXPECT_EQ(dict->keys(), std::vector<int>(expected.begin(), expected.end()));
-    }
-}
-
+// Every change is checked, so each shape of removal (a leaf, one child, either
+// child or the predecessor moving up) is met many times over.
 TEST_F(AVLDictTest, RandomChangesMatchStdSet) {
     IntDict dict;
     std::set<int> expected;
@@ -532,10 +508,8 @@ TEST_F(AVLDictTest, RandomChangesMatchStdSet) {
             ASSERT_EQ(dict.add(&items[key]), expected.insert(key).second);
         else
             ASSERT_EQ(dict.remove(&items[key]), expected.erase(key) == 1);
-        if (step % 100 == 0) {
-            ASSERT_TRUE(dict.isSound()) << step;
-            ASSERT_EQ(dict.keys(), std::vector<int>(expected.begin(), expected.end()));
-        }
+        ASSERT_TRUE(dict.isSound()) << step;
+        ASSERT_EQ(dict.keys(), std::vector<int>(expected.begin(), expected.end())) << step;
     }
 }
 
