@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "DomText.h"
-#include "base/Exception.h"
+#include "tests/IOExpect.h"
 #include "tests/xml/ParseSupport.h"
 #include "xml/Attr.h"
 #include "xml/CDATASection.h"
@@ -155,12 +155,7 @@ TEST(XMLOutputter, FlowFailuresPassThrough) {
     child(doc, "r");
     StringOFlow<u16> closed(nullptr);
     XMLOutputter out(&closed, Repair);
-    try {
-        doc.output(out);
-        FAIL() << "no IOException";
-    } catch (const IOException& e) {
-        EXPECT_EQ(e.code, IOException::NotOpen);
-    }
+    EXPECT_IO_ERROR(doc.output(out), IOException::NotOpen, "base/StringOFlow");
 }
 
 // Building, copying, writing and deleting a chain far deeper than any stack
