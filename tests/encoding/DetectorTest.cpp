@@ -58,13 +58,12 @@ TEST(XmlDetector, ReadsTheDeclaredEncoding) {
 
 TEST(XmlDetector, CanBeReusedAfterReset) {
     XmlDetector detector;
-    const std::string shiftJis = "<?xml version='1.0' encoding='Shift_JIS'?>";
-    const std::string utf16 = utf16be("<?xml version='1.0'?>");
-    FixedMemIFlow first(utf16.data(), static_cast<u32>(utf16.size()));
-    EXPECT_EQ(detector.detect(&first), 13);
-    EXPECT_TRUE(detector.reset());
-    FixedMemIFlow second(shiftJis.data(), static_cast<u32>(shiftJis.size()));
-    EXPECT_EQ(detector.detect(&second), 23);
+    for (const auto& [bytes, id] : {std::pair{utf16be("<?xml version='1.0'?>"), 13},
+                                    {"<?xml version='1.0' encoding='Shift_JIS'?>", 23}}) {
+        FixedMemIFlow input(bytes.data(), static_cast<u32>(bytes.size()));
+        EXPECT_EQ(detector.detect(&input), id);
+        EXPECT_TRUE(detector.reset());
+    }
 }
 
 TEST(HtmlDetector, FindsTheCharsetOfAContentTypeMetaInTheHead) {
