@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+#include "base/RawMemory.h"
+
 namespace ZUM {
 
 namespace {
@@ -67,6 +69,7 @@ bool SlabPool::isPooling() {
 
 void* SlabPool::allocate(std::size_t bytes) {
     if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator new(bytes);
+    RawMemory::admit(); // a cell counts as an allocation, served from a free list or not
     const std::size_t cls = classOf(bytes);
     ThreadCells& own = cells;
     if (FreeCell* cell = own.free[cls]) {
