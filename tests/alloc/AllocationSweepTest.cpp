@@ -138,7 +138,8 @@ long long sweep(Operate operate) {
 const std::u16string Markup =
     u"<?xml version='1.0' encoding='UTF-16' standalone='yes'?>\n"
     u"<!DOCTYPE a [<!ELEMENT a (#PCDATA|b)*><!ATTLIST a x CDATA #IMPLIED y (p|q) 'p'>"
-    u"<!ENTITY e 'one &#x41; two'><!NOTATION n SYSTEM 'n.txt'><!-- in the subset -->]>\n"
+    u"<!ENTITY e 'once'><!ENTITY e 'one &#x41; two'><!NOTATION n SYSTEM 'n.txt'>"
+    u"<!-- in the subset -->]>\n"
     u"<a xmlns='urn:a' xmlns:z='urn:z' z:x='1' x='&lt;&quot;'>&e;<!-- c --><?pi some data?>"
     u"<![CDATA[<raw>]]>&#x1F600;<b z:y=\"2\"/>text &amp; more<z:c/></a>";
 
@@ -155,7 +156,11 @@ std::u16string serialised(Document& document) {
     return {reinterpret_cast<const char16_t*>(block.data), block.size / 2};
 }
 
-TEST(AllocationSweep, ParseAndSerialiseReportEveryRefusal) {
+TEST(AllocationSweep, FormatParseAndSerialiseReportEveryRefusal) {
+    Utf8String line;
+    EXPECT_GT(sweep([&] { line.format("%s %5d %x %.2f", "book", 42, 255u, 1.5); }), 5);
+    EXPECT_EQ(std::string(line.data(), line.length()), "book    42 ff 1.50");
+
     const std::u16string expected = serialised(*parsed());
     std::unique_ptr<Document> document;
     EXPECT_GT(sweep([&] { document = parsed(); }), 100);
