@@ -5,6 +5,10 @@
 
 namespace ZUM {
 
+void RawMemory::ask() {
+    if (refusal()) refuse();
+}
+
 void RawMemory::refuse() {
     throw std::bad_alloc();
 }

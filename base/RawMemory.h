@@ -5,7 +5,7 @@
 namespace ZUM {
 
 // The one place the library takes memory other than through operator new: the
-// buffers of strings and memory blocks, and the cells of the slab pool. An
+// buffers of strings and memory blocks, and the slabs of the slab pool. An
 // allocation answers usable memory or throws std::bad_alloc, never null.
 //
 // A program may install a refusal check, asked before every allocation, that
@@ -25,12 +25,14 @@ public:
     static void setRefusal(Refusal check) { refusal = check; }
 
     // Throws std::bad_alloc when the installed check refuses; for memory taken
-    // elsewhere, such as the pool's cells.
+    // elsewhere, such as the pool's slabs.
     static void admit() {
-        if (refusal && refusal()) refuse();
+        if (refusal) [[unlikely]]
+            ask();
     }
 
 private:
+    static void ask();
     [[noreturn]] static void refuse();
     static inline Refusal refusal = nullptr;
 };
