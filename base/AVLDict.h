@@ -89,6 +89,16 @@ protected:
     struct TreeNode;
     using Side = TreeNode* TreeNode::*;
 
+    // Puts `element` in the place of the element with an equal key, taking no
+    // memory. Answers the element replaced, or null (changing nothing).
+    T* substitute(T* element) {
+        TreeNode* node = element ? find(keyOf(element)) : nullptr;
+        if (!node) return nullptr;
+        T* replaced = node->element;
+        node->element = element;
+        return replaced;
+    }
+
     struct TreeNode {
         T* element;
         TreeNode* parent = nullptr;

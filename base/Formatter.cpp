@@ -270,7 +270,8 @@ private:
 
 template <typename T>
 void Formatter<T>::addArgument(std::int32_t kind, typename FmtArg<T>::Value value) {
-    arguments.append(new FmtArg<T>(kind, value));
+    auto argument = std::make_unique<FmtArg<T>>(kind, value);
+    if (arguments.append(argument.get())) argument.release();
 }
 
 template <typename T>

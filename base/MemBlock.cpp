@@ -1,22 +1,21 @@
 #include "base/MemBlock.h"
 
-#include <cstdlib>
 #include <memory>
-#include <new>
+
+#include "base/RawMemory.h"
 
 namespace ZUM {
 
 MemBlock* MemBlock::create(u32 capacity) {
     auto block = std::make_unique<MemBlock>();
-    block->data = static_cast<u8*>(std::malloc(capacity ? capacity : 1));
-    if (!block->data) throw std::bad_alloc();
+    block->data = static_cast<u8*>(RawMemory::allocate(capacity));
     block->capacity = capacity;
     return block.release();
 }
 
 void MemBlock::destroy(MemBlock* block) {
     if (!block) return;
-    std::free(block->data);
+    RawMemory::release(block->data);
     delete block;
 }
 

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "base/Exception.h"
+#include "base/RawMemory.h"
 
 namespace ZUM {
 
@@ -41,9 +42,7 @@ bool MemOFlow::isAtStart() const {
 // One step for any number of bytes: at most one realloc, to the exact new size.
 void MemOFlow::reserve(u32 bytes) {
     if (!block || bytes <= block->capacity) return;
-    void* grown = std::realloc(block->data, bytes);
-    if (!grown) throw std::bad_alloc();
-    block->data = static_cast<u8*>(grown);
+    block->data = static_cast<u8*>(RawMemory::reallocate(block->data, bytes));
     block->capacity = bytes;
 }
 
@@ -52,9 +51,7 @@ void MemOFlow::append(const void* bytes, std::uint64_t count) {
     const std::uint64_t size = block->size + count;
     if (size > UINT32_MAX) throw std::bad_alloc();
     if (size > block->capacity) {
-        void* grown = std::realloc(block->data, size);
-        if (!grown) throw std::bad_alloc();
-        block->data = static_cast<u8*>(grown);
+        block->data = static_cast<u8*>(RawMemory::reallocate(block->data, size));
         block->capacity = static_cast<u32>(size);
     }
     if (count) std::memcpy(block->data + block->size, bytes, count);

@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+#include "base/RawMemory.h"
+
 namespace ZUM {
 
 namespace {
@@ -48,7 +50,10 @@ std::size_t classOf(std::size_t bytes) {
     return (bytes + Grain - 1) / Grain - 1;
 }
 
+// Cells themselves are not asked about, to keep their path short; sanitizer
+// builds, where the global allocator serves every cell, can fail each one.
 void refill(ThreadCells& own) {
+    RawMemory::admit();
     void* slab = acquireSlab();
     if (!slab) throw std::bad_alloc();
     {

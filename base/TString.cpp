@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "base/RawMemory.h"
 #include "base/StringOFlow.h"
 #include "base/TextWriter.h"
 
@@ -36,8 +37,7 @@ template <typename T>
 void TString<T>::allocate(u32 units) {
     u32 bytes = bytesFor<T>(units);
     if (bytes == 0) bytes = 1;
-    buffer = static_cast<T*>(std::malloc(bytes));
-    if (!buffer) throw std::bad_alloc();
+    buffer = static_cast<T*>(RawMemory::allocate(bytes));
     capacity = bytes;
 }
 
@@ -72,7 +72,7 @@ TString<T>& TString<T>::operator=(const TString& other) {
 
 template <typename T>
 TString<T>::~TString() {
-    if (capacity) std::free(buffer);
+    if (capacity) RawMemory::release(buffer);
 }
 
 // Reallocates to exactly `units` units (1 byte for none); never shrinks. A
@@ -84,8 +84,8 @@ void TString<T>::growTo(u32 units) {
     u32 bytes = bytesFor<T>(units);
     if (bytes == 0) bytes = 1;
     if (bytes <= capacity) return;
-    T* grown = static_cast<T*>(capacity ? std::realloc(buffer, bytes) : std::malloc(bytes));
-    if (!grown) throw std::bad_alloc();
+    T* grown = static_cast<T*>(capacity ? RawMemory::reallocate(buffer, bytes)
+                                        : RawMemory::allocate(bytes));
     if (!capacity && this->end) std::memcpy(grown, buffer, this->end * sizeof(T));
     buffer = grown;
     capacity = bytes;
@@ -95,7 +95,7 @@ void TString<T>::growTo(u32 units) {
 // string's own, so only growTo needs to know the buffer is borrowed.
 template <typename T>
 void TString<T>::borrow(T* units, u32 count) {
-    if (capacity) std::free(buffer);
+    if (capacity) RawMemory::release(buffer);
     buffer = count ? units : noUnits;
     capacity = 0;
     this->start = 0;

@@ -126,13 +126,21 @@ template <typename T>
 int TextWriter<T>::vprintString(const TStringPtr<T>& pattern, va_list args) {
     va_list own;
     va_copy(own, args);
-    const bool known = collectArguments(pattern, own);
+    bool known = false;
+    try {
+        known = collectArguments(pattern, own);
+        if (known) this->setPattern(pattern);
+    } catch (...) {
+        // Memory ran out part-way: the arguments collected so far go too.
+        va_end(own);
+        this->discardArguments();
+        throw;
+    }
     va_end(own);
     if (!known) {
         this->discardArguments();
         return 0;
     }
-    this->setPattern(pattern);
     std::unique_ptr<TString<T>> text(this->format(true));
     write(*text);
     return static_cast<int>(text->length());

@@ -83,11 +83,10 @@ public:
         return rangeOf(other, a, b, elements) && removeEach(elements);
     }
     virtual bool removeAllOf(const Collection<T>& other) { return removeEach(allOf(other)); }
-    // Deletes every element through its own destructor, then clears.
+    // Deletes every element through its own destructor, in order, and leaves
+    // the list empty. Destructors call it, so it takes no memory: no iterator.
     virtual void deleteAll() {
-        std::unique_ptr<Iterator<T>> it(this->iterator());
-        while (it->hasCurrent()) delete it->next();
-        this->clear();
+        while (!this->isEmpty()) delete this->removeFirst();
     }
 
 private:

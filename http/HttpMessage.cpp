@@ -51,7 +51,7 @@ void HttpMessage::addLine(std::unique_ptr<HttpHeaderLine> line) {
         }
         if (target && target->second) target->second->append(*line->second);
     }
-    headLines.append(line.release());
+    if (headLines.append(line.get())) line.release();
 }
 
 const HttpHeaderLine* HttpMessage::firstOfKind(std::int32_t kind) const {

@@ -24,9 +24,12 @@ bool DirectoryListing::open(const Utf16String& directory) {
     close();
     PathBytes bytes(directory);
     if (!bytes.valid()) return false;
-    DIR* dir = ::opendir(bytes.c_str());
-    if (!dir) return false;
-    handle.reset(new Handle{dir, Utf8String(bytes.c_str())});
+    // Everything that takes memory comes first, so that a failure cannot leave
+    // the directory open.
+    auto opened = std::make_unique<Handle>(Handle{nullptr, Utf8String(bytes.c_str())});
+    opened->dir = ::opendir(bytes.c_str());
+    if (!opened->dir) return false;
+    handle = std::move(opened);
     return true;
 }
 

@@ -88,10 +88,11 @@ void Document::adoptTree() {
 
 namespace {
 
+// The node is let go only once its data is stored, which may take memory.
 template <class Kind>
-Kind* withData(Kind* node, const Utf16String* data) {
+Kind* withData(std::unique_ptr<Kind> node, const Utf16String* data) {
     if (data) node->setNodeValue(*data);
-    return node;
+    return node.release();
 }
 
 } // namespace
@@ -110,18 +111,15 @@ Element* Document::createElementNS(const Utf16String& namespaceURI,
 }
 
 Text* Document::createTextNode(const Utf16String* data) {
-    auto text = std::make_unique<Text>(this);
-    return withData(text.release(), data);
+    return withData(std::make_unique<Text>(this), data);
 }
 
 Comment* Document::createComment(const Utf16String* data) {
-    auto comment = std::make_unique<Comment>(this);
-    return withData(comment.release(), data);
+    return withData(std::make_unique<Comment>(this), data);
 }
 
 CDATASection* Document::createCDATASection(const Utf16String* data) {
-    auto section = std::make_unique<CDATASection>(this);
-    return withData(section.release(), data);
+    return withData(std::make_unique<CDATASection>(this), data);
 }
 
 ProcessingInstruction* Document::createProcessingInstruction(const Utf16String& target,

@@ -35,12 +35,20 @@ NamedNodeMap* DocumentType::mapFor(std::int16_t kind) {
 void DocumentType::addDeclaration(Node* node) {
     if (!node) return;
     if (NamedNodeMap* map = mapFor(node->getNodeType())) {
-        // The cell is made before anything changes hands, so a failed
-        // allocation leaves the replaced node with its map.
+        // Both cells are made before anything changes hands, and the map
+        // replaces in place, so a failed allocation changes nothing (the
+        // replaced node was once in both the map and superseded).
         Node* present = map->get(node->getNodeName());
         if (present == node) return;
-        if (present) superseded.append(present);
         declarations.append(node);
+        if (present) {
+            try {
+                superseded.append(present);
+            } catch (...) {
+                declarations.removeLast();
+                throw;
+            }
+        }
         map->setNamedItem(node);
         return;
     }

@@ -23,26 +23,42 @@ int NamedNodeMap::compare(const Utf16String* a, const Utf16String* b) const {
 
 // An attribute belongs to an element only through an element's map; the maps
 // of other kinds (the XML declaration's) leave it without owner element.
-void NamedNodeMap::enter(Node* node) {
-    add(node);
+void NamedNodeMap::adopt(Node* node) const {
     if (node->getNodeType() != Node::AttributeNode) return;
     bool elementMap = ownerNode && ownerNode->getNodeType() == Node::ElementNode;
     static_cast<Attr*>(node)->ownerElement =
         elementMap ? static_cast<Element*>(ownerNode) : nullptr;
 }
 
-void NamedNodeMap::takeOut(Node* node) {
-    remove(node);
+void NamedNodeMap::disown(Node* node) {
     if (node->getNodeType() == Node::AttributeNode)
         static_cast<Attr*>(node)->ownerElement = nullptr;
+}
+
+void NamedNodeMap::enter(Node* node) {
+    add(node);
+    adopt(node);
+}
+
+void NamedNodeMap::takeOut(Node* node) {
+    remove(node);
+    disown(node);
+}
+
+void NamedNodeMap::replace(Node* present, Node* node) {
+    substitute(node);
+    disown(present);
+    adopt(node);
 }
 
 Node* NamedNodeMap::setNamedItem(Node* node) {
     if (!node) return nullptr;
     Node* present = get(keyOf(node));
     if (present == node) return nullptr;
-    if (present) takeOut(present);
-    enter(node);
+    if (present)
+        replace(present, node);
+    else
+        enter(node);
     return present;
 }
 
@@ -63,8 +79,13 @@ Node* NamedNodeMap::setNamedItemNS(Node* node) {
     if (present == node) return nullptr;
     Node* clash = get(keyOf(node));
     if (clash && clash != present) throw DOMException{DOMException::NotFoundErr};
-    if (present) takeOut(present);
-    enter(node);
+    if (clash) {
+        replace(present, node);
+    } else {
+        // The new name's cell first: a failure there leaves the map as it was.
+        enter(node);
+        if (present) takeOut(present);
+    }
     return present;
 }
 

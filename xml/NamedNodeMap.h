@@ -25,9 +25,10 @@ public:
     Node* getOwnerNode() const { return ownerNode; }
 
     Node* getNamedItem(const Utf16String& name) const { return get(&name); }
-    // Enters `node`, taking out a node of the same name first; an attribute
+    // Enters `node` in place of a node of the same name; an attribute
     // entering an element's map gets that element as its owner. Answers the
-    // node taken out, which the caller then owns, or null.
+    // node taken out, which the caller then owns, or null. When memory runs
+    // out, the map is left as it was.
     Node* setNamedItem(Node* node);
     // The first node, in map order, whose local name and namespace name are
     // the given interned strings (compared by pointer), or null.
@@ -48,6 +49,10 @@ public:
 private:
     void enter(Node* node);
     void takeOut(Node* node);
+    void adopt(Node* node) const;
+    static void disown(Node* node);
+    // Puts `node` where `present` (of the same name) was; allocates nothing.
+    void replace(Node* present, Node* node);
 
     Node* ownerNode;
 };

@@ -354,7 +354,8 @@ void XMLParser::parseAttribute(Element* element) {
         // The name is known to be new in the map.
         std::unique_ptr<Attr> attribute(document->createAttribute(name));
         document->storeValue(*attribute, value);
-        element->getAttributes()->setNamedItem(attribute.release());
+        element->getAttributes()->setNamedItem(attribute.get());
+        attribute.release(); // the map took it
     }
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+
+namespace ZUM {
+
+// The one place the library takes memory other than through operator new: the
+// buffers of strings and memory blocks, and the slabs of the slab pool. An
+// allocation answers usable memory or throws std::bad_alloc, never null.
+//
+// A program may install a refusal check, asked before every allocation, that
+// makes any chosen one fail as exhausted memory would; the allocation-failure
+// tests count with it.
+class RawMemory {
+public:
+    static void* allocate(std::size_t bytes);
+    // Grows or shrinks `block` (null allocates); when this throws, the block
+    // stays valid and unchanged.
+    static void* reallocate(void* block, std::size_t bytes);
+    static void release(void* block) noexcept;
+
+    // True refuses the allocation being asked for. Null, the default, refuses
+    // nothing.
+    using Refusal = bool (*)();
+    static void setRefusal(Refusal check) { refusal = check; }
+
+    // Throws std::bad_alloc when the installed check refuses; for memory taken
+    // elsewhere, such as the pool's slabs.
+    static void admit() {
+        if (refusal) [[unlikely]]
+            ask();
+    }
+
+private:
+    static void ask();
+    [[noreturn]] static void refuse();
+    static inline Refusal refusal = nullptr;
+};
+
+} // namespace ZUM
