@@ -8,7 +8,8 @@ namespace ZUM {
 
 // UTF-8 to 16-bit units. Continuation bytes are not checked: their top two
 // bits are ignored, a stray one is taken as a lead byte by its bits, and
-// overlong forms give their value. End of input inside a sequence drops it.
+// overlong forms give their value; each such malformed sequence, and one cut
+// off by the end of input, counts as a loss.
 //
 // With Pairs (UTF-16) a four-byte sequence up to U+10FFFF becomes a surrogate
 // pair and any other is dropped, and U+FEFF is dropped while the read began at
@@ -24,16 +25,23 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
         for (;;) {
             const u8 lead = this->take();
             if (lead < 0x80) return lead;
-            if (!(lead & 0x20)) return static_cast<u16>(withTrails(lead & 0x1F, 1));
+            bool trailsOk = true;
+            if (!(lead & 0x20)) {
+                const u16 unit = static_cast<u16>(withTrails(lead & 0x1F, 1, trailsOk));
+                return checked(unit, trailsOk && lead >= 0xC2);
+            }
             if (!(lead & 0x10)) {
-                const u16 unit = static_cast<u16>(withTrails(lead & 0x0F, 2));
+                const u16 unit = static_cast<u16>(withTrails(lead & 0x0F, 2, trailsOk));
+                if (!wellFormed3(lead, unit, trailsOk)) this->lose();
                 if (Pairs && first && unit == 0xFEFF) continue;
                 return unit;
             }
-            const u32 codePoint = withTrails(lead & 0x07, 3);
+            const u32 codePoint = withTrails(lead & 0x07, 3, trailsOk);
+            const bool inRange = codePoint >= 0x10000 && codePoint <= 0x10FFFF;
+            if (!Pairs || !inRange || !trailsOk || lead < 0xF0 || lead > 0xF7) this->lose();
             if constexpr (!Pairs) {
                 return 0;
-            } else if (codePoint >= 0x10000 && codePoint <= 0x10FFFF) {
+            } else if (inRange) {
                 this->give(Surrogates::lowOf(codePoint));
                 return Surrogates::highOf(codePoint);
             }
@@ -44,7 +52,7 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
     // four-byte sequence or one cut by the block's end is left to produce().
     u32 convertRun(const u8*& from, const u8* limit, u16* to, u32 room) {
         const u8* p = from;
-        u32 n = 0;
+        u32 n = 0, malformed = 0;
         while (n < room && p < limit) {
             if (limit - p >= 8 && room - n >= 8 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 8; ++k) to[n + k] = p[k];
@@ -59,23 +67,44 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
             } else if (!(lead & 0x20)) {
                 if (limit - p < 2) break;
                 to[n++] = static_cast<u16>((lead & 0x1F) << 6 | (p[1] & 0x3F));
+                malformed += lead < 0xC2 || !isTrail(p[1]);
                 p += 2;
             } else if (!(lead & 0x10)) {
                 if (limit - p < 3) break;
-                to[n++] =
+                const u16 unit =
                     static_cast<u16>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+                to[n++] = unit;
+                malformed += !wellFormed3(lead, unit, isTrail(p[1]) && isTrail(p[2]));
                 p += 3;
             } else {
                 break;
             }
         }
+        this->lose(malformed);
         from = p;
         return n;
     }
 
-    // `bits` followed by the six low bits of each of the next `count` bytes.
-    u32 withTrails(u32 bits, int count) {
-        for (int i = 0; i < count; ++i) bits = bits << 6 | (this->take() & 0x3F);
+    static bool isTrail(u8 byte) { return (byte & 0xC0) == 0x80; }
+
+    // A three-byte sequence in its shortest form and not a surrogate.
+    static bool wellFormed3(u8 lead, u16 unit, bool trailsOk) {
+        return trailsOk && lead >= 0xE0 && unit >= 0x800 && !Surrogates::isSurrogate(unit);
+    }
+
+    u16 checked(u16 unit, bool wellFormed) {
+        if (!wellFormed) this->lose();
+        return unit;
+    }
+
+    // `bits` followed by the six low bits of each of the next `count` bytes;
+    // `trailsOk` is cleared when one of them is not a continuation byte.
+    u32 withTrails(u32 bits, int count, bool& trailsOk) {
+        for (int i = 0; i < count; ++i) {
+            const u8 byte = this->trail();
+            trailsOk = trailsOk && isTrail(byte);
+            bits = bits << 6 | (byte & 0x3F);
+        }
         return bits;
     }
 
