@@ -39,6 +39,8 @@ int FromUtf7ToUcs2::collect(u8* chars, int count) {
             byte = take();
         } catch (const IOException& e) {
             if (e.code != IOException::EndOfInput) throw;
+            // The end closes the run, once.
+            inBase64 = false;
             if (count > 0) break;
             if (hasCarry) lose();
             throw;
