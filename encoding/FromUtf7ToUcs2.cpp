@@ -72,7 +72,8 @@ bool FromUtf7ToUcs2::decode(const u8* chars, int count, u16& unit) {
     u8 bytes[3];
     int n = Base64Group::decode(chars, count, bytes);
     if (count < 4) {
-        const u8 spare = count < 2 ? 0 : base64Values[chars[count - 1]] & (count == 2 ? 0x0F : 0x03);
+        const u8 spare =
+            count < 2 ? 0 : base64Values[chars[count - 1]] & (count == 2 ? 0x0F : 0x03);
         if (count == 1 || spare != 0 || hasCarry != (n % 2 == 1)) lose();
     }
     const u8* byte = bytes;

@@ -40,16 +40,22 @@ class JisDecoder : public Converter<JisDecoder<Table, AnyHighByteLeads>, u8, u16
         while (n < room && p < limit) {
             const u8 byte = *p;
             const u16 single = singles[byte];
+            // Skipped, Pair and Unmapped are the three highest codes.
+            if (single < Skipped) {
+                to[n++] = single;
+                ++p;
+                continue;
+            }
             if (single != Pair) {
-                if (single != Skipped) to[n++] = single;
-                lost += single == Skipped || single == CodeTable::Unmapped;
+                if (single == CodeTable::Unmapped) to[n++] = single;
+                ++lost;
                 ++p;
                 continue;
             }
             if (limit - p < 2) break;
             const u16 unit = pairs[(byte - 0x80) << 8 | p[1]];
             to[n++] = unit;
-            lost += unit == CodeTable::Unmapped;
+            if (unit == CodeTable::Unmapped) ++lost;
             p += 2;
         }
         this->lose(lost);

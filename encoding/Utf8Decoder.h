@@ -32,7 +32,7 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
             }
             if (!(lead & 0x10)) {
                 const u16 unit = static_cast<u16>(withTrails(lead & 0x0F, 2, trailsOk));
-                if (!wellFormed3(lead, unit, trailsOk)) this->lose();
+                if (!trailsOk || illFormed3(lead, unit)) this->lose();
                 if (Pairs && first && unit == 0xFEFF) continue;
                 return unit;
             }
@@ -52,7 +52,11 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
     // four-byte sequence or one cut by the block's end is left to produce().
     u32 convertRun(const u8*& from, const u8* limit, u16* to, u32 room) {
         const u8* p = from;
-        u32 n = 0, malformed = 0;
+        // Whether a sequence is malformed: a lead byte out of place, an
+        // overlong form or a surrogate; or a trail byte, which every trail
+        // byte's top bits ANDed and ORed together tell.
+        u32 malformed = 0, trailsAnd = 0x80, trailsOr = 0;
+        u32 n = 0;
         while (n < room && p < limit) {
             if (limit - p >= 8 && room - n >= 8 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 8; ++k) to[n + k] = p[k];
@@ -67,29 +71,59 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
             } else if (!(lead & 0x20)) {
                 if (limit - p < 2) break;
                 to[n++] = static_cast<u16>((lead & 0x1F) << 6 | (p[1] & 0x3F));
-                malformed += lead < 0xC2 || !isTrail(p[1]);
+                if (lead < 0xC2) malformed = 1;
+                trailsAnd &= p[1];
+                trailsOr |= p[1];
                 p += 2;
             } else if (!(lead & 0x10)) {
                 if (limit - p < 3) break;
                 const u16 unit =
                     static_cast<u16>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
                 to[n++] = unit;
-                malformed += !wellFormed3(lead, unit, isTrail(p[1]) && isTrail(p[2]));
+                // Only these leads can start an overlong form or a surrogate.
+                if (lead < 0xE1 || lead == 0xED) malformed |= illFormed3(lead, unit);
+                trailsAnd &= p[1] & p[2];
+                trailsOr |= p[1] | p[2];
                 p += 3;
             } else {
                 break;
             }
         }
-        this->lose(malformed);
+        // Well-formed text, the common case, is checked without counting.
+        if (malformed || !(trailsAnd & 0x80) || (trailsOr & 0x40))
+            this->lose(countMalformed(from, p));
         from = p;
         return n;
     }
 
-    static bool isTrail(u8 byte) { return (byte & 0xC0) == 0x80; }
+    // The malformed sequences among the whole ones of up to three bytes in
+    // [from, limit).
+    static u32 countMalformed(const u8* from, const u8* limit) {
+        u32 count = 0;
+        for (const u8* p = from; p < limit;) {
+            const u8 lead = *p;
+            if (lead < 0x80) {
+                ++p;
+            } else if (!(lead & 0x20)) {
+                count += (lead < 0xC2) | notTrail(p[1]);
+                p += 2;
+            } else {
+                const u16 unit =
+                    static_cast<u16>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+                count += notTrail(p[1]) | notTrail(p[2]) | illFormed3(lead, unit);
+                p += 3;
+            }
+        }
+        return count;
+    }
 
-    // A three-byte sequence in its shortest form and not a surrogate.
-    static bool wellFormed3(u8 lead, u16 unit, bool trailsOk) {
-        return trailsOk && lead >= 0xE0 && unit >= 0x800 && !Surrogates::isSurrogate(unit);
+    static bool isTrail(u8 byte) { return (byte & 0xC0) == 0x80; }
+    static u32 notTrail(u8 byte) { return (byte & 0xC0) != 0x80; }
+
+    // Whether a three-byte sequence is not in its shortest form (a stray
+    // continuation byte as lead included) or stands for a surrogate.
+    static u32 illFormed3(u8 lead, u16 unit) {
+        return (lead < 0xE0) | (unit < 0x800) | ((unit & 0xF800) == 0xD800);
     }
 
     u16 checked(u16 unit, bool wellFormed) {

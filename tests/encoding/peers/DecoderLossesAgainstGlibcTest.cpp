@@ -62,34 +62,42 @@ struct KnownDifference {
     const char* why;
 };
 const KnownDifference knownDifferences[] = {
-    {{2, 9, 10, 14, 16}, false,
+    {{2, 9, 10, 14, 16},
+     false,
      [](const std::string& in) {
          return in.size() == 2 && Surrogates::isSurrogate(byteAt(in, 1) << 8 | byteAt(in, 0));
      },
      loneSurrogate},
-    {{3, 13, 15}, false,
+    {{3, 13, 15},
+     false,
      [](const std::string& in) {
          return in.size() == 2 && Surrogates::isSurrogate(byteAt(in, 0) << 8 | byteAt(in, 1));
      },
      loneSurrogate},
-    {{6}, true,
+    {{6},
+     true,
      [](const std::string& in) {
          return in.size() == 2 && in[0] == '+' && in[1] != '-' &&
                 (utf7CharClasses[byteAt(in, 1)] & (Utf7AnyDirect | Base64Char));
      },
      "glibc drops the spare bits of a run cut off by the end, and reads '+' before a "
      "non-base64 character as an empty run where we drop that character"},
-    {{22, 38}, true,
+    {{22, 38},
+     true,
      anyOf(byteRange(0x80, 0x8D) + byteRange(0x90, 0x9F)),
      "a C1 control byte becomes 0; glibc passes it"},
-    {{30}, true, anyOf("\xA4\xA5\xAA"),
+    {{30},
+     true,
+     anyOf("\xA4\xA5\xAA"),
      "our part 7 predates the euro, the drachma and the ypogegrammeni"},
-    {{31}, true, anyOf("\xFD\xFE"),
-     "our part 8 predates the directional marks"},
-    {{37}, true,
+    {{31}, true, anyOf("\xFD\xFE"), "our part 8 predates the directional marks"},
+    {{37},
+     true,
      [](const std::string& in) { return byteAt(in, 0) >= 0xF0 && byteAt(in, 0) <= 0xF9; },
      "the user-defined rows F0-F9, private use in glibc, are not ours"},
-    {{38}, true, [](const std::string& in) { return byteAt(in, 0) >= 0xF5; },
+    {{38},
+     true,
+     [](const std::string& in) { return byteAt(in, 0) >= 0xF5; },
      "the user-defined rows F5-FE, private use in glibc, lie outside CP932, which we read "
      "eucJP-ms through"},
 };
@@ -105,8 +113,8 @@ TEST(DecoderLossesAgainstGlibc, EveryInputOfOneAndTwoBytes) {
     for (const Form& form : forms) {
         const auto glibcAccepts = test::glibcAccepts("UTF-16LE", form.glibcName);
         for (unsigned n = 0; n < 0x10100; ++n) {
-            const std::string input = n < 0x100 ? std::string(1, char(n))
-                                                : std::string{char((n - 0x100) >> 8), char(n)};
+            const std::string input =
+                n < 0x100 ? std::string(1, char(n)) : std::string{char((n - 0x100) >> 8), char(n)};
             Utf16String text;
             u64 losses = 0;
             ASSERT_TRUE(decodeToUtf16(form.id, reinterpret_cast<const u8*>(input.data()),
