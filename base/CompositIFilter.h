@@ -28,7 +28,9 @@ public:
     void read32Many(u32 count, u32* buffer, u32& got) override;
     bool attach(IFlow* source) override; // the back member's answer; false without members
     int acceptedUnitWidths() const override;
-    u64 losses() const override; // the sum of the members'
+    // The sum of the members', each counted since its own attach or reset:
+    // reset() starts them all afresh, attach() only the back member.
+    u64 losses() const override;
 
     // Takes `filter` as the new front member, reading from the old front member
     // (or from the source) at once; it may be added before or after attach.
