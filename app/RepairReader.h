@@ -15,8 +15,8 @@ public:
         : XMLReader(errorWriter, nullptr) {}
 
 protected:
-    int decodingFor(const ZUM::MemBlock& raw, int detectedId) override {
-        return FaithfulDecoding::choose(raw.data, raw.size, detectedId);
+    bool decodeText(const ZUM::MemBlock& raw, int id, ZUM::Utf16String& text) override {
+        return FaithfulDecoding::decode(raw, id, text) != 0;
     }
     // U+0001 and U+0002 mark the entity references the parser keeps, so a
     // document holding them itself (never well-formed XML) would come back

@@ -31,6 +31,13 @@ bool CompositIFilter::reset() {
     return source->reset() && allReset;
 }
 
+u64 CompositIFilter::losses() const {
+    u64 sum = 0;
+    std::unique_ptr<Iterator<IFilter>> member(members.iterator());
+    while (IFilter* filter = member->next()) sum += filter->losses();
+    return sum;
+}
+
 bool CompositIFilter::isReady() const {
     if (!isOpen()) return false;
     const IFilter* front = members.first();

@@ -22,6 +22,9 @@ public:
     bool isReady() const override;
     bool attach(IFlow* source) override; // the back member's answer; false without members
     int acceptedUnitWidths() const override;
+    // The sum of the members', each counted since its own attach or reset:
+    // reset() starts them all afresh, attach() only the back member.
+    u64 losses() const override;
 
     // Takes `filter` as the new front member, reading from the old front member
     // (or from the source) at once; it may be added before or after attach.

@@ -30,6 +30,10 @@ public:
     virtual int acceptedUnitWidths() const { return acceptedWidths; }
     // The widths both the source provides and this filter accepts; 0 detached.
     virtual int compatibleUnitWidths() const;
+    // How many input units this filter has skipped or delivered a replacement
+    // for since it was attached or reset (a character cut off by the end of
+    // input counts once). A plain filter carries every unit over.
+    virtual u64 losses() const { return 0; }
 
 protected:
     // Delivers and accepts `widths`; detached, not open, not at start.

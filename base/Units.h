@@ -9,6 +9,7 @@ namespace ZUM {
 using u8 = std::uint8_t;
 using u16 = std::uint16_t;
 using u32 = std::uint32_t;
+using u64 = std::uint64_t;
 
 // Unit-width masks: which widths a flow delivers or accepts.
 enum : int { Width8 = 1, Width16 = 2, Width32 = 4, WidthAny = 7 };

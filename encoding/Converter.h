@@ -28,7 +28,17 @@ using PendingUnit = std::conditional_t<sizeof(U) == 1, char, U>;
 //       the fast path of the many-unit read: converts the characters that lie
 //       wholly in [from, limit) and need no pending units, at most `room`
 //       output units, advancing `from`; answers the units written. It may stop
-//       early anywhere: produce() carries on from there.
+//       early anywhere: produce() carries on from there;
+//
+//   static constexpr bool ActsAtEnd = true;
+//       when produce() does more at the end of input than let it pass (closes
+//       a run or a shift state, counts a loss).
+//
+// Wherever a converter skips input or delivers a replacement for it (0xFFFF,
+// 0, a byte it cannot read passed on as it is) it calls lose(); it takes the
+// further units of a character begun with trail(), so that the end of input
+// inside the character counts as a loss too. losses() answers the count, since
+// the last attach or reset; a chain sums its members'.
 //
 // Ratio is the most units one produce() call delivers and gives per input
 // unit it takes, counting output of state carried from earlier calls; 0 when
@@ -50,13 +60,16 @@ template <class Derived, typename In, typename Out, u32 Ratio,
 class Converter : public Base {
 public:
     int unitWidths() const override { return widthOf<Out>(); }
+    u64 losses() const override { return lost; }
 
     bool reset() override {
         dropAhead();
+        lost = 0;
         return Base::reset();
     }
     bool attach(IFlow* newSource) override {
         dropAhead();
+        lost = 0;
         return Base::attach(newSource);
     }
 
@@ -118,6 +131,24 @@ protected:
         return unit;
     }
 
+    // The next unit of a character already begun: the end of input here cuts
+    // the character off, a loss.
+    In trail() {
+        if (cursor != limit) {
+            this->atStart = false;
+            return *cursor++;
+        }
+        try {
+            return take();
+        } catch (const IOException& e) {
+            if (e.code == IOException::EndOfInput) ++lost;
+            throw;
+        }
+    }
+
+    // Counts `count` characters of the input not carried over faithfully.
+    void lose(u64 count = 1) { lost += count; }
+
     // Queues `unit` behind the one produce() returns; units given later come
     // out first.
     void give(Out unit) {
@@ -146,6 +177,9 @@ private:
             d.convertRun(from, from, to, 0u);
         };
     }
+    static constexpr bool actsAtEnd() {
+        return requires { Derived::ActsAtEnd; };
+    }
     static constexpr u32 AheadUnits = 1024;
     // Below this a block is not worth the extra call.
     static constexpr u32 MinAhead = 16;
@@ -171,7 +205,9 @@ private:
                     if (self().keepsPending(unit)) buffer[got++] = unit;
                     continue;
                 }
-                readAhead(count - got);
+                // A block read that meets the end quietly leaves produce()
+                // nothing but the end, unless it acts there.
+                if (readAhead(count - got) && !actsAtEnd()) break;
                 if constexpr (hasRun()) {
                     if (cursor != limit) {
                         got += self().convertRun(cursor, limit, buffer + got, count - got);
@@ -190,12 +226,12 @@ private:
 
     // Fills the read-ahead block when it is empty, with no more units than
     // `wanted` outputs need at least. Not at start, where a converter may
-    // deliver a mark that takes no input.
-    void readAhead(u32 wanted) {
+    // deliver a mark that takes no input. True when the source had none left.
+    bool readAhead(u32 wanted) {
         if constexpr (Ratio > 0) {
-            if (cursor != limit || deferred || this->atStart) return;
+            if (cursor != limit || deferred || this->atStart) return false;
             const u32 units = std::min(wanted / Ratio, AheadUnits);
-            if (units < MinAhead) return;
+            if (units < MinAhead) return false;
             u32 n = 0;
             try {
                 this->source->template readManyAs<In>(units, ahead, n);
@@ -204,7 +240,9 @@ private:
             }
             cursor = ahead;
             limit = ahead + n;
+            return n == 0 && !deferred;
         }
+        return false;
     }
 
     void dropAhead() {
@@ -212,6 +250,7 @@ private:
         deferred.reset();
     }
 
+    u64 lost = 0;
     In ahead[Ratio > 0 ? AheadUnits : 1];
     const In* cursor = ahead;
     const In* limit = ahead;

@@ -4,6 +4,7 @@
 
 #include "base/Conveyer.h"
 #include "base/Exception.h"
+#include "base/FixedMemIFlow.h"
 #include "base/Library.h"
 #include "base/StringIFlow.h"
 #include "base/StringOFlow.h"
@@ -85,6 +86,28 @@ bool convertToUtf16String(int fromId, int toId, const TStringPtr<char>* source,
 bool convertFromUtf16String(int fromId, int toId, const TStringPtr<u16>* source,
                             TString<char>& result) {
     return convert(fromId, toId, source, result);
+}
+
+bool decodeToUtf16(int fromId, const u8* bytes, u32 size, TString<u16>& result, u64& losses) {
+    result.clear();
+    std::unique_ptr<CompositIFilter> chain(createFilterChain(fromId, Utf16N));
+    if (!chain) return false;
+    // Room for the most units the bytes can give, so the text is allocated
+    // once: 8-bit forms give at most a unit a byte, 16-bit forms a unit per two
+    // bytes, 32-bit forms up to two units per four bytes.
+    result.reserve((unitBytesOf(fromId) > 1 ? size / 2 : size) + 16);
+    FixedMemIFlow input(bytes, size);
+    chain->attach(&input);
+    // A chain's many-unit read stops short only at the end of its input.
+    u16 block[4096];
+    u32 got;
+    do {
+        got = 0;
+        chain->read16Many(4096, block, got);
+        result.append(block, got);
+    } while (got == 4096);
+    losses = chain->losses() + (size % unitBytesOf(fromId) != 0);
+    return true;
 }
 
 } // namespace ZUM

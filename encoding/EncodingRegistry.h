@@ -33,4 +33,11 @@ bool convertToUtf16String(int fromId, int toId, const TStringPtr<char>* source,
 bool convertFromUtf16String(int fromId, int toId, const TStringPtr<u16>* source,
                             TString<char>& result);
 
+// Decodes `size` bytes in encoding `fromId` into the native-order UTF-16 units
+// of `result` (emptied first), and sets `losses` to what the decoding did not
+// carry over: the chain's losses, and one more when the bytes end inside a
+// code unit. False when there is no route; an IOException while converting
+// passes out.
+bool decodeToUtf16(int fromId, const u8* bytes, u32 size, TString<u16>& result, u64& losses);
+
 } // namespace ZUM

@@ -13,7 +13,9 @@ class FromCp1252ToUcs2 : public Converter<FromCp1252ToUcs2, u8, u16, 1> {
     u16 produce() {
         const u8 byte = take();
         if (byte < 0x20 || byte == 0x7F) return byte;
-        return cp1252ToUcs2Table.lookup(byte);
+        const u16 unit = cp1252ToUcs2Table.lookup(byte);
+        if (unit == CodeTable::Unmapped) lose();
+        return unit;
     }
 };
 

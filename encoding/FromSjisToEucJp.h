@@ -8,7 +8,7 @@ namespace ZUM {
 
 // Shift_JIS to EUC-JP by arithmetic; also CP932 to eucJP-ms. Any high byte
 // that is not a lead byte, half-width katakana above all, becomes an 8E
-// sequence.
+// sequence; one that is no katakana, and a bad trail byte, are losses.
 class FromSjisToEucJp : public Converter<FromSjisToEucJp, u8, u8, 2> {
     friend Frame;
 
@@ -16,10 +16,13 @@ class FromSjisToEucJp : public Converter<FromSjisToEucJp, u8, u8, 2> {
         const u8 byte = take();
         if (byte < 0x80) return byte;
         if (sjisByteClasses[byte] & SjisLead) {
-            const u16 euc = JisCode::sjisToEuc(JisCode::pair(byte, take()));
+            const u8 second = trail();
+            if (!(sjisByteClasses[second] & SjisTrail)) lose();
+            const u16 euc = JisCode::sjisToEuc(JisCode::pair(byte, second));
             give(static_cast<u8>(euc));
             return static_cast<u8>(euc >> 8);
         }
+        if (!(sjisByteClasses[byte] & HalfWidthKana)) lose();
         give(byte);
         return 0x8E;
     }

@@ -26,6 +26,7 @@ class FromUcs2ToEucJp : public Converter<FromUcs2ToEucJp, u16, u8, 2> {
                 give(static_cast<u8>(unit + 0x40));
                 return 0x8E;
             }
+            lose();
         }
     }
 };

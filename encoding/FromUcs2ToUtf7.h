@@ -17,6 +17,7 @@ public:
 
 private:
     friend Frame;
+    static constexpr bool ActsAtEnd = true;
 
     // The bytes of one read, the first delivered and the rest queued.
     class Output {

@@ -19,9 +19,10 @@ u16 FromUtf7ToUcs2::produce() {
         int count = 0;
         if (!inBase64) {
             const u8 byte = take();
-            if (byte != '+') return byte;
-            const u8 next = take();
+            if (byte != '+') return direct(byte);
+            const u8 next = trail();
             if (next == '-') return '+';
+            if (!(utf7CharClasses[next] & Base64Char)) lose();
             inBase64 = true;
             hasCarry = false;
             chars[count++] = next;
@@ -37,8 +38,12 @@ int FromUtf7ToUcs2::collect(u8* chars, int count) {
         try {
             byte = take();
         } catch (const IOException& e) {
-            if (e.code != IOException::EndOfInput || count == 0) throw;
-            break;
+            if (e.code != IOException::EndOfInput) throw;
+            // The end closes the run, once.
+            inBase64 = false;
+            if (count > 0) break;
+            if (hasCarry) lose();
+            throw;
         }
         if (byte == '-') {
             inBase64 = false;
@@ -46,7 +51,7 @@ int FromUtf7ToUcs2::collect(u8* chars, int count) {
         }
         if (!(utf7CharClasses[byte] & Base64Char)) {
             inBase64 = false;
-            give(byte);
+            give(direct(byte));
             break;
         }
         chars[count++] = byte;
@@ -54,11 +59,23 @@ int FromUtf7ToUcs2::collect(u8* chars, int count) {
     return count;
 }
 
+u8 FromUtf7ToUcs2::direct(u8 byte) {
+    if (!(utf7CharClasses[byte] & Utf7AnyDirect)) lose();
+    return byte;
+}
+
 // The run is a stream of bytes taken two at a time; a group may leave one
-// over, which the next group's first byte completes.
+// over, which the next group's first byte completes. A group of fewer than
+// four characters ends the run, which must end on a whole unit with no bits
+// set beyond it.
 bool FromUtf7ToUcs2::decode(const u8* chars, int count, u16& unit) {
     u8 bytes[3];
     int n = Base64Group::decode(chars, count, bytes);
+    if (count < 4) {
+        const u8 spare =
+            count < 2 ? 0 : base64Values[chars[count - 1]] & (count == 2 ? 0x0F : 0x03);
+        if (count == 1 || spare != 0 || hasCarry != (n % 2 == 1)) lose();
+    }
     const u8* byte = bytes;
     if (hasCarry && n > 0) {
         unit = static_cast<u16>(carry << 8 | *byte++);

@@ -9,7 +9,8 @@ namespace ZUM {
 // ISO-2022-JP to Shift_JIS (ToEucJp false) or EUC-JP. The escape sequences
 // ESC ( B, ESC ( J, ESC $ @ and ESC $ B choose the set; other sequences are
 // read and ignored. Bytes of the two one-byte sets pass unchanged, byte pairs
-// of the two JIS X 0208 sets are converted.
+// of the two JIS X 0208 sets are converted. Ignored sequences, high bytes and
+// pairs of bytes outside 21 to 7E are losses.
 template <bool ToEucJp>
 class Iso2022JpDecoder : public Converter<Iso2022JpDecoder<ToEucJp>, u8, u8, 1> {
 public:
@@ -27,20 +28,29 @@ private:
             readDesignation();
             byte = this->take();
         }
-        if (!Iso2022JpState::isDoubleByte(state)) return byte;
-        const u16 jis = JisCode::pair(byte, this->take());
+        if (!Iso2022JpState::isDoubleByte(state)) {
+            if (byte >= 0x80) this->lose();
+            return byte;
+        }
+        const u8 second = this->trail();
+        if (!isJisByte(byte) || !isJisByte(second)) this->lose();
+        const u16 jis = JisCode::pair(byte, second);
         const u16 code = ToEucJp ? static_cast<u16>(jis + 0x8080) : JisCode::jisToSjis(jis);
         this->give(static_cast<u8>(code));
         return static_cast<u8>(code >> 8);
     }
 
     void readDesignation() {
-        const u8 intermediate = this->take();
-        if (intermediate != '(' && intermediate != '$') return;
-        const u8 final = this->take();
-        const int chosen = Iso2022JpState::designated(intermediate, final);
-        if (chosen) state = chosen;
+        const u8 intermediate = this->trail();
+        if (intermediate != '(' && intermediate != '$') return this->lose();
+        const int chosen = Iso2022JpState::designated(intermediate, this->trail());
+        if (chosen)
+            state = chosen;
+        else
+            this->lose();
     }
+
+    static bool isJisByte(u8 byte) { return byte >= 0x21 && byte <= 0x7E; }
 
     int state = Iso2022JpState::Ascii;
 };

@@ -14,8 +14,9 @@ enum class Iso2022JpSource { EucJp, Sjis, Ucs2 };
 // Writes ISO-2022-JP from EUC-JP, Shift_JIS or UCS-2, designating a set with
 // its escape sequence only when the set changes. What the output cannot hold
 // (half-width katakana, JIS X 0212, unmapped characters) is skipped; a byte
-// that starts no character of the source gives 0. The first end of input
-// outside ASCII is turned into ESC ( B, so the output always ends in ASCII.
+// that starts no character of the source gives 0; both are losses. The first
+// end of input outside ASCII is turned into ESC ( B, so the output always ends
+// in ASCII.
 template <Iso2022JpSource From>
 class Iso2022JpEncoder
     : public Converter<Iso2022JpEncoder<From>,
@@ -29,6 +30,7 @@ public:
 
 private:
     friend typename Iso2022JpEncoder::Frame;
+    static constexpr bool ActsAtEnd = true;
 
     // One character of the source: a byte of a one-byte set (`state` says
     // which), a JIS X 0208 row/cell pair, a bare 0, or nothing.
@@ -48,8 +50,8 @@ private:
                 return designate(Iso2022JpState::Ascii);
             }
             switch (character.kind) {
-            case Character::Skip: continue;
-            case Character::Zero: return 0;
+            case Character::Skip: this->lose(); continue;
+            case Character::Zero: this->lose(); return 0;
             case Character::Single: return emit(character.state, {static_cast<u8>(character.code)});
             case Character::Double:
                 return emit(Iso2022JpState::JisX0208, {static_cast<u8>(character.code >> 8),
@@ -93,12 +95,12 @@ private:
         const u8 byte = this->take();
         if (byte < 0x80) return {Character::Single, Iso2022JpState::Ascii, byte};
         if (byte >= 0xA1 && byte <= 0xFE) {
-            const u16 euc = JisCode::pair(byte, this->take());
+            const u16 euc = JisCode::pair(byte, this->trail());
             return {Character::Double, 0, static_cast<u16>(euc - 0x8080)};
         }
         if (byte == 0x8E || byte == 0x8F) {
-            this->take();
-            if (byte == 0x8F) this->take();
+            this->trail();
+            if (byte == 0x8F) this->trail();
             return {Character::Skip};
         }
         return {Character::Zero};
@@ -109,9 +111,9 @@ private:
         if (byte < 0x80) return {Character::Single, Iso2022JpState::Ascii, byte};
         const u8 kind = sjisByteClasses[byte];
         if (kind & SjisLead) {
-            const u8 trail = this->take();
-            if (!(sjisByteClasses[trail] & SjisTrail)) return {Character::Zero};
-            return {Character::Double, 0, JisCode::sjisToJis(JisCode::pair(byte, trail))};
+            const u8 second = this->trail();
+            if (!(sjisByteClasses[second] & SjisTrail)) return {Character::Zero};
+            return {Character::Double, 0, JisCode::sjisToJis(JisCode::pair(byte, second))};
         }
         return {kind & HalfWidthKana ? Character::Skip : Character::Zero};
     }

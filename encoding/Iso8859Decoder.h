@@ -18,6 +18,7 @@ private:
         for (;;) {
             const u16 unit = table[take()];
             if (unit != 0xFFFF) return unit;
+            lose();
         }
     }
 

@@ -13,7 +13,7 @@ namespace ZUM {
 // ASCII and half-width katakana are looked up alone, and a double-byte code
 // the table lacks gives 0xFFFF. With AnyHighByteLeads (CP932) every other high
 // byte starts a pair; without (Shift_JIS) only the lead bytes do and the rest
-// are skipped.
+// are skipped. Skipped bytes and 0xFFFF are losses.
 template <const CodeTable& Table, bool AnyHighByteLeads>
 class JisDecoder : public Converter<JisDecoder<Table, AnyHighByteLeads>, u8, u16, 1> {
     friend typename JisDecoder::Frame;
@@ -23,9 +23,10 @@ class JisDecoder : public Converter<JisDecoder<Table, AnyHighByteLeads>, u8, u16
             const u8 byte = this->take();
             const u8 kind = sjisByteClasses[byte];
             if (!AnyHighByteLeads && (kind & SjisLead)) return pairWith(byte);
-            if ((kind & HalfWidthKana) || (byte >= 0x20 && byte <= 0x7E)) return Table.lookup(byte);
+            if ((kind & HalfWidthKana) || (byte >= 0x20 && byte <= 0x7E)) return lookUp(byte);
             if (byte < 0x20 || byte == 0x7F) return byte;
             if (AnyHighByteLeads) return pairWith(byte);
+            this->lose();
         }
     }
 
@@ -35,19 +36,29 @@ class JisDecoder : public Converter<JisDecoder<Table, AnyHighByteLeads>, u8, u16
         static const SingleBytes singles = singleBytes();
         static const PairCodes pairs = pairCodes();
         const u8* p = from;
-        u32 n = 0;
+        u32 n = 0, lost = 0;
         while (n < room && p < limit) {
             const u8 byte = *p;
             const u16 single = singles[byte];
+            // Skipped, Pair and Unmapped are the three highest codes.
+            if (single < Skipped) {
+                to[n++] = single;
+                ++p;
+                continue;
+            }
             if (single != Pair) {
-                if (single != Skipped) to[n++] = single;
+                if (single == CodeTable::Unmapped) to[n++] = single;
+                ++lost;
                 ++p;
                 continue;
             }
             if (limit - p < 2) break;
-            to[n++] = pairs[(byte - 0x80) << 8 | p[1]];
+            const u16 unit = pairs[(byte - 0x80) << 8 | p[1]];
+            to[n++] = unit;
+            if (unit == CodeTable::Unmapped) ++lost;
             p += 2;
         }
+        this->lose(lost);
         from = p;
         return n;
     }
@@ -85,7 +96,13 @@ class JisDecoder : public Converter<JisDecoder<Table, AnyHighByteLeads>, u8, u16
         return codes;
     }
 
-    u16 pairWith(u8 lead) { return Table.lookup(JisCode::pair(lead, this->take())); }
+    u16 pairWith(u8 lead) { return lookUp(JisCode::pair(lead, this->trail())); }
+
+    u16 lookUp(u16 code) {
+        const u16 unit = Table.lookup(code);
+        if (unit == CodeTable::Unmapped) this->lose();
+        return unit;
+    }
 };
 
 using FromSjisToUcs2 = JisDecoder<sjisToUcs2Table, false>;

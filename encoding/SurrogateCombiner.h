@@ -15,8 +15,9 @@ class SurrogateCombiner : public Converter<SurrogateCombiner, u16, u32, 1> {
         for (;;) {
             const u16 unit = take();
             if (!Surrogates::isHigh(unit)) return unit;
-            const u16 low = take();
+            const u16 low = trail();
             if (Surrogates::isLow(low)) return Surrogates::combine(unit, low);
+            lose();
         }
     }
 };

@@ -24,6 +24,7 @@ class SurrogateSplitter : public Converter<SurrogateSplitter<DropsMark>, u32, u1
                 this->give(Surrogates::lowOf(unit));
                 return Surrogates::highOf(unit);
             }
+            this->lose();
         }
     }
 

@@ -18,7 +18,10 @@ class TableEncoder : public Converter<TableEncoder<Table>, u16, u8, 2> {
             const u16 unit = this->take();
             if (unit < 0x20 || unit == 0x7F) return static_cast<u8>(unit);
             const u16 code = Table.lookup(unit);
-            if (code == CodeTable::Unmapped) continue;
+            if (code == CodeTable::Unmapped) {
+                this->lose();
+                continue;
+            }
             if (code > 0xFF) this->give(static_cast<u8>(code));
             return static_cast<u8>(code > 0xFF ? code >> 8 : code);
         }

@@ -48,7 +48,10 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
                 if (limit - p < 2 || room - n < 4) break;
                 const u16 low = p[1];
                 p += 2;
-                if (!Surrogates::isLow(low)) continue;
+                if (!Surrogates::isLow(low)) {
+                    this->lose();
+                    continue;
+                }
                 const u32 codePoint = Surrogates::combine(unit, low);
                 to[n++] = static_cast<u8>(0xF0 | codePoint >> 18);
                 to[n++] = continuation(codePoint >> 12);
@@ -79,8 +82,11 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
                 this->give(continuation(unit >> 6));
                 return static_cast<u8>(0xE0 | unit >> 12);
             }
-            const u16 low = this->take();
-            if (!Surrogates::isLow(low)) continue;
+            const u16 low = this->trail();
+            if (!Surrogates::isLow(low)) {
+                this->lose();
+                continue;
+            }
             const u32 codePoint = Surrogates::combine(unit, low);
             this->give(continuation(codePoint));
             this->give(continuation(codePoint >> 6));

@@ -3,13 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "base/CompositIFilter.h"
 #include "base/Conveyer.h"
 #include "base/Exception.h"
 #include "base/FixedMemIFlow.h"
 #include "base/FlowsModule.h"
 #include "base/MemOFlow.h"
-#include "base/StringOFlow.h"
 #include "encoding/DetectorRegistry.h"
 #include "encoding/EncodingRegistry.h"
 #include "file/FileIFlow.h"
@@ -43,24 +41,14 @@ void XMLReader::setCatalogDirectory(const char* directory) {
     catalogDirectory = directory ? new Utf8String(directory) : nullptr;
 }
 
-int XMLReader::decodingFor(const MemBlock&, int detectedId) {
-    return detectedId;
+bool XMLReader::decodeText(const MemBlock& raw, int id, Utf16String& text) {
+    u64 losses;
+    return decodeToUtf16(id, raw.data, raw.size, text, losses);
 }
 
 bool XMLReader::acceptsText(const Utf16String&) {
     return true;
 }
-
-namespace {
-
-// At most how many UTF-16 units `bytes` bytes in encoding `id` decode to, so
-// the text is allocated once: 8-bit forms give at most a unit a byte, 16-bit
-// forms a unit per two bytes, 32-bit forms up to two units per four bytes.
-u32 unitsBound(int id, u32 bytes) {
-    return (unitBytesOf(id) > 1 ? bytes / 2 : bytes) + 16;
-}
-
-} // namespace
 
 // Detects the encoding of the raw bytes and decodes them to UTF-16 units in
 // native order.
@@ -68,18 +56,10 @@ XMLParserSrcUnit* XMLReader::decode(const Utf16String& name, const MemBlock& raw
     if (!detector) return nullptr;
     detector->reset();
     FixedMemIFlow probe(&raw);
-    int id = detector->detect(&probe);
-    if (id != 0) id = decodingFor(raw, id);
+    const int id = detector->detect(&probe);
     if (id == 0) return nullptr;
-    std::unique_ptr<CompositIFilter> chain(createFilterChain(id, Utf16N));
-    if (!chain) return nullptr;
-    FixedMemIFlow bytes(&raw);
-    chain->attach(&bytes);
     auto text = std::make_unique<Utf16String>();
-    text->reserve(unitsBound(id, raw.size));
-    StringOFlow<u16> units(text.get());
-    Conveyer(chain.get(), &units).pump();
-    if (!acceptsText(*text)) return nullptr;
+    if (!decodeText(raw, id, *text) || !acceptsText(*text)) return nullptr;
     return new XMLParserSrcUnit(name, std::move(text));
 }
 

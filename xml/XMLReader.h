@@ -48,9 +48,9 @@ public:
     void setCatalogDirectory(const char* directory);
 
 protected:
-    // The encoding to decode `raw` with, given the detector's answer; 0 refuses
-    // the document.
-    virtual int decodingFor(const MemBlock& raw, int detectedId);
+    // Decodes `raw`, detected as encoding `id`, into `text`; false refuses the
+    // document. This one takes whatever the decoder makes of the bytes.
+    virtual bool decodeText(const MemBlock& raw, int id, Utf16String& text);
     // Whether the decoded text may be parsed; false refuses the document.
     virtual bool acceptsText(const Utf16String& text);
 

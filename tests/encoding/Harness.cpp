@@ -47,7 +47,8 @@ Units readAll(IFilter& filter, u32 block) {
     return output;
 }
 
-Units run(IFilter& filter, const Units& input, int inWidth, u32 block, bool fresh) {
+Units run(IFilter& filter, const Units& input, int inWidth, u32 block, bool fresh,
+          u64* losses = nullptr) {
     const std::string bytes = layOut(input, inWidth);
     FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
     filter.attach(&source);
@@ -56,6 +57,7 @@ Units run(IFilter& filter, const Units& input, int inWidth, u32 block, bool fres
     Units output = width == Width8    ? readAll<u8>(filter, block)
                    : width == Width16 ? readAll<u16>(filter, block)
                                       : readAll<u32>(filter, block);
+    if (losses) *losses = filter.losses();
     filter.attach(nullptr);
     return output;
 }
@@ -104,9 +106,13 @@ std::string stringOf(const Units& bytes) {
 }
 
 Units convertEveryWay(IFilter& filter, const Units& input, int inWidth) {
-    const Units single = drain(filter, input, inWidth);
-    EXPECT_EQ(drain(filter, input, inWidth, 3), single) << "blocks of 3";
-    EXPECT_EQ(drain(filter, input, inWidth, 4096), single) << "blocks of 4096";
+    u64 losses = 0, blockLosses = 0;
+    const Units single = run(filter, input, inWidth, 0, true, &losses);
+    for (const u32 block : {3u, 4096u}) {
+        EXPECT_EQ(run(filter, input, inWidth, block, true, &blockLosses), single)
+            << "blocks of " << block;
+        EXPECT_EQ(blockLosses, losses) << "losses in blocks of " << block;
+    }
     return single;
 }
 

@@ -43,7 +43,7 @@ template <class C>
 Units convert(const Units& input, int inWidth);
 
 // The output of `filter` when asked for the same units in every way:
-// single reads, small blocks, large blocks.
+// single reads, small blocks, large blocks, each with the same losses.
 Units convertEveryWay(IFilter& filter, const Units& input, int inWidth);
 
 template <class C>

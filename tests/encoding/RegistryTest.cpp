@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <random>
+#include <tuple>
 #include <typeinfo>
 
 #include "base/LinkIterator.h"
@@ -143,6 +144,32 @@ TEST(StringConversions, ToAndFromUtf16) {
     EXPECT_EQ(bytes.length(), 0u);
     EXPECT_FALSE(convertToUtf16String(7, 8, &abc, result));
     EXPECT_FALSE(convertFromUtf16String(10, 12, &text, bytes));
+}
+
+// What the decoders skip, replace or find cut off is counted, once for each
+// character, whether read one unit at a time or in blocks; the peers' test
+// holds every input of one and two bytes against glibc.
+TEST(Decoding, CountsLossesOfLongerSequences) {
+    const std::tuple<int, std::string, u64> cases[] = {
+        {7, "\xEF\xBB\xBF\xE2\x82\xAC\xF0\x9F\x98\x80", 0},
+        {7, "\xE0\x80\x80\xED\xA0\x80\xF4\x90\x80\x80\xF0\x80\x80\x80", 4},
+        {7, std::string(5000, 'a') + "\xC3\xA9\xC3" + std::string(5000, 'a') + "\xE2\x82", 2},
+        {22, "\xA4\xA2\x8E\xB1\x8F\xB0\xA1", 1},
+        {21, "\x1B$B\x24\x22\x1B(J\\\x1B(B", 0},
+        {21, "\x1B$B\x24\x0A\x1B$A\x1B(B\x1B$", 3},
+        {6, "+AOk-+AOl-+AOkA", 2},
+        {23, std::string(3000, '\x80') + "\x82\xA0\x85\x40", 3001},
+        {10, std::string("a\0b", 3), 1},
+    };
+    for (const auto& [id, bytes, losses] : cases) {
+        Utf16String text;
+        u64 counted = 0;
+        ASSERT_TRUE(decodeToUtf16(id, reinterpret_cast<const u8*>(bytes.data()),
+                                  static_cast<u32>(bytes.size()), text, counted));
+        EXPECT_EQ(counted, losses) << id << ": " << bytes.substr(0, 16);
+        const std::unique_ptr<IFilter> chain(createFilterChain(id, 10));
+        convertEveryWay(*chain, bytesOf(bytes), Width8);
+    }
 }
 
 // Random bytes never make a converter throw, its many-unit read always gives

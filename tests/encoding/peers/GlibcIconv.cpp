@@ -75,4 +75,10 @@ std::optional<std::string> glibcConvert(const char* to, const char* from, const 
     return run(open(to, from).get(), text);
 }
 
+std::function<bool(const std::string&)> glibcAccepts(const char* to, const char* from) {
+    return [descriptor = open(to, from)](const std::string& text) {
+        return run(descriptor.get(), text).has_value();
+    };
+}
+
 } // namespace ZUM::test

@@ -42,4 +42,8 @@ std::vector<u16> bmpCodes();
 // glibc converting a whole text from `from` to `to`; nothing when it fails.
 std::optional<std::string> glibcConvert(const char* to, const char* from, const std::string& text);
 
+// Whether glibc converts a whole text from `from` to `to` without an error
+// (EILSEQ, or EINVAL for a text that ends inside a character).
+std::function<bool(const std::string&)> glibcAccepts(const char* to, const char* from);
+
 } // namespace ZUM::test
