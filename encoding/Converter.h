@@ -6,6 +6,7 @@
 
 #include "base/Exception.h"
 #include "base/PushbackIFilter.h"
+#include "base/UnitReads.h"
 
 namespace ZUM {
 
@@ -57,7 +58,7 @@ using PendingUnit = std::conditional_t<sizeof(U) == 1, char, U>;
 // before it.
 template <class Derived, typename In, typename Out, u32 Ratio,
           class Base = PushbackIFilter<PendingUnit<Out>>>
-class Converter : public Base {
+class Converter : public UnitReads<Converter<Derived, In, Out, Ratio, Base>, Base> {
 public:
     int unitWidths() const override { return widthOf<Out>(); }
     u64 losses() const override { return lost; }
@@ -71,43 +72,6 @@ public:
         dropAhead();
         lost = 0;
         return Base::attach(newSource);
-    }
-
-    u8 read8() override {
-        if constexpr (sizeof(Out) == 1)
-            return next();
-        else
-            return Base::read8();
-    }
-    u16 read16() override {
-        if constexpr (sizeof(Out) == 2)
-            return next();
-        else
-            return Base::read16();
-    }
-    u32 read32() override {
-        if constexpr (sizeof(Out) == 4)
-            return next();
-        else
-            return Base::read32();
-    }
-    void read8Many(u32 count, u8* buffer, u32& got) override {
-        if constexpr (sizeof(Out) == 1)
-            nextMany(count, buffer, got);
-        else
-            Base::read8Many(count, buffer, got);
-    }
-    void read16Many(u32 count, u16* buffer, u32& got) override {
-        if constexpr (sizeof(Out) == 2)
-            nextMany(count, buffer, got);
-        else
-            Base::read16Many(count, buffer, got);
-    }
-    void read32Many(u32 count, u32* buffer, u32& got) override {
-        if constexpr (sizeof(Out) == 4)
-            nextMany(count, buffer, got);
-        else
-            Base::read32Many(count, buffer, got);
     }
 
 protected:
@@ -170,6 +134,19 @@ protected:
     }
 
 private:
+    friend UnitReads<Converter, Base>;
+    // The reads of the output width; those of the other widths are Base's.
+    template <typename U>
+        requires(sizeof(U) == sizeof(Out))
+    U readOne() {
+        return next();
+    }
+    template <typename U>
+        requires(sizeof(U) == sizeof(Out))
+    void readMany(u32 count, U* buffer, u32& got) {
+        nextMany(count, buffer, got);
+    }
+
     static constexpr bool HasPending = std::is_base_of_v<PushbackIFilter<PendingUnit<Out>>, Base>;
     // Asked where Derived is complete, in the member functions.
     static constexpr bool hasRun() {
