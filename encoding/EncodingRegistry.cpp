@@ -97,15 +97,9 @@ bool decodeToUtf16(int fromId, const u8* bytes, u32 size, TString<u16>& result, 
     // bytes, 32-bit forms up to two units per four bytes.
     result.reserve((unitBytesOf(fromId) > 1 ? size / 2 : size) + 16);
     FixedMemIFlow input(bytes, size);
+    StringOFlow<u16> output(&result);
     chain->attach(&input);
-    // A chain's many-unit read stops short only at the end of its input.
-    u16 block[4096];
-    u32 got;
-    do {
-        got = 0;
-        chain->read16Many(4096, block, got);
-        result.append(block, got);
-    } while (got == 4096);
+    Conveyer{chain.get(), &output}.pump();
     losses = chain->losses() + (size % unitBytesOf(fromId) != 0);
     return true;
 }
