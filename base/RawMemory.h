@@ -37,4 +37,11 @@ private:
     static inline Refusal refusal = nullptr;
 };
 
+// Gives the whole pages inside [from, from + bytes) of a live block back to
+// the system: the block stays valid and may be freed as usual, but those
+// pages' contents are lost (they read as anything). For a large text read
+// once from front to back, so that what has been read stops taking memory.
+// One implementation per platform.
+void discardPages(void* from, std::size_t bytes) noexcept;
+
 } // namespace ZUM

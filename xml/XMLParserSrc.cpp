@@ -39,7 +39,7 @@ bool XMLParserSrc::skip(u32 count) {
         XMLParserSrcUnit* unit = first();
         if (!unit) return false;
         u32 n = unit->remaining() < count ? unit->remaining() : count;
-        unit->position += n;
+        unit->moveTo(unit->position + n);
         count -= n;
         if (unit->position >= unit->end) delete popUnit();
     }
@@ -71,7 +71,7 @@ bool XMLParserSrc::matchesAt(Cursor c, u32 count, const u16* text) {
 void XMLParserSrc::commit(const Cursor& c) {
     while (first() != c.unit) delete popUnit();
     if (!c.unit) return;
-    c.unit->position = c.at;
+    c.unit->moveTo(c.at);
     if (c.at >= c.unit->end) delete popUnit();
 }
 
@@ -86,7 +86,7 @@ bool XMLParserSrc::readWhile(Keep keep, Utf16String* out) {
         if (p < top->end) {
             if (p == start) return false;
             if (out) out->append(start, static_cast<u32>(p - start));
-            top->position = p;
+            top->moveTo(p);
             return true;
         }
     }

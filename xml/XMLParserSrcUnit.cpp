@@ -1,17 +1,29 @@
 #include "xml/XMLParserSrcUnit.h"
 
+#include "base/RawMemory.h"
+
 namespace ZUM {
 
 XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, const Utf16String& text)
-    : name(name), text(&text), ownsText(false), end(text.endPointer()), position(text.data()) {}
+    : name(name), text(&text), ownsText(false), end(text.endPointer()), position(text.data()),
+      kept(firstKept()) {}
 
 XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, const u16* units, u32 count)
     : name(name), text(new Utf16String(units, count)), ownsText(true),
-      end(this->text->endPointer()), position(this->text->data()) {}
+      end(this->text->endPointer()), position(this->text->data()), kept(firstKept()) {}
 
 XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, std::unique_ptr<Utf16String> owned)
     : name(name), text(owned.release()), ownsText(true), end(this->text->endPointer()),
-      position(this->text->data()) {}
+      position(this->text->data()), kept(firstKept()) {}
+
+const u16* XMLParserSrcUnit::firstKept() const {
+    return ownsText && text->capacityBytes() != 0 ? position : end;
+}
+
+void XMLParserSrcUnit::discardRead() {
+    discardPages(const_cast<u16*>(kept), static_cast<std::size_t>(position - kept) * sizeof(u16));
+    kept = position;
+}
 
 XMLParserSrcUnit::~XMLParserSrcUnit() {
     if (ownsText) delete text;

@@ -122,3 +122,34 @@ TEST_F(XMLParserSrcTest, DeletingTheStackDeletesOnlyOwnedTexts) {
 }
 
 } // namespace
+
+// A document read far past the pages it gives back as it goes still comes
+// through whole, and so does a long entity text it borrows, which it must
+// never give back.
+TEST_F(XMLParserSrcTest, LongTextsComeThroughWholeWhileReadPagesAreGivenBack) {
+    std::u16string text;
+    for (int i = 0; text.size() < (3u << 20); ++i)
+        text += u"<e a=\"" + std::u16string(1 + i % 7, char16_t(u'A' + i % 26)) + u"\">水と氷</e>\n";
+    Utf16String big(reinterpret_cast<const u16*>(text.data()), 2u << 20);
+    const Utf16String original(big);
+    document(text.c_str());
+    const u16 stop[] = {u'<'};
+    std::u16string read;
+    std::size_t split = 0;
+    while (!source.atEnd()) {
+        Utf16String run;
+        if (source.readUntilAny(stop, 1, run)) {
+            read += utf16(run);
+        } else {
+            source.skip(1);
+            read += u'<';
+        }
+        if (!split && read.size() > text.size() / 2) {
+            split = read.size();
+            entity(big);
+        }
+    }
+    const std::u16string expected = text.substr(0, split) + utf16(big) + text.substr(split);
+    EXPECT_TRUE(read == expected) << "the text read differs from the text given";
+    EXPECT_TRUE(big == original);
+}
