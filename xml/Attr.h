@@ -24,6 +24,8 @@ public:
 private:
     friend class NamedNodeMap;
 
+    const Utf16String* presentValue() const override { return &nodeValue; }
+    Utf16String nodeValue{Utf16String::NoBuffer};
     bool specified = false;
     Element* ownerElement = nullptr;
 };

@@ -8,6 +8,9 @@ namespace ZUM {
 class CharacterData : public Node {
 protected:
     using Node::Node;
+
+    const Utf16String* presentValue() const override { return &nodeValue; }
+    Utf16String nodeValue{Utf16String::NoBuffer};
 };
 
 } // namespace ZUM

@@ -75,8 +75,8 @@ void Document::adoptTree() {
     Node* node = this;
     while (node) {
         adopt(*node);
-        if (node->attributes)
-            node->attributes->forEachNode([&adopt](Node* attribute) { adopt(*attribute); });
+        if (NamedNodeMap* attributes = node->presentAttributes())
+            attributes->forEachNode([&adopt](Node* attribute) { adopt(*attribute); });
         if (Node* child = node->getFirstChild()) {
             node = child;
             continue;
@@ -158,7 +158,7 @@ Utf16String* Document::localNameOf(const Utf16String& qualifiedName) {
 
 void Document::storeValue(Node& node, const TStringPtr<u16>& value) {
     const u32 count = value.viewLength();
-    node.nodeValue.borrow(count ? values.store(value.data(), count) : nullptr, count);
+    node.getNodeValue()->borrow(count ? values.store(value.data(), count) : nullptr, count);
 }
 
 void Document::initName(Node& node, const Utf16String& name) {

@@ -41,7 +41,7 @@ bool Element::writeStart(XMLOutputter& out) {
     out.writeChar(u'<');
     if (nodeName) out.write(*nodeName);
     if (out.hasFlag(XMLOutputter::NameLabels)) writeNameLabel(out);
-    if (attributes)
+    if (NamedNodeMap* attributes = presentAttributes())
         attributes->forEachNode([&out](Node* attribute) {
             out.writeChar(u' ');
             attribute->output(out);

@@ -25,6 +25,8 @@ protected:
     bool writeExternalId(XMLOutputter& out) const;
     static void writeQuoted(XMLOutputter& out, const Utf16String& text);
 
+    const Utf16String* presentValue() const override { return &nodeValue; }
+    Utf16String nodeValue{Utf16String::NoBuffer};
     std::unique_ptr<Utf16String> publicId;
     std::unique_ptr<Utf16String> systemId;
 };

@@ -11,6 +11,8 @@ Node::Node(Document* ownerDocument, std::int16_t nodeType)
     : ownerDocument(ownerDocument), nodeType(nodeType) {}
 
 Node::~Node() {
+    if (!parts) return;
+    LinkList<BufferPointer>* bufferPointers = parts->bufferPointers.get();
     while (BufferPointer* pointer = bufferPointers ? bufferPointers->removeFirst() : nullptr) {
         pointer->node = nullptr;
         pointer->text = nullptr;
@@ -22,33 +24,51 @@ Node::~Node() {
 // every node deleted here is childless and the stack stays flat at any depth.
 // Each node moves at most once, so the work is linear.
 void Node::deleteChildren() {
-    if (!childNodes) return;
-    while (Node* child = childNodes->removeFirst()) {
-        if (NNodeList* grandchildren = child->childNodes.get())
-            while (Node* grandchild = grandchildren->removeLast()) childNodes->prepend(grandchild);
+    if (!parts) return;
+    NNodeList& childNodes = parts->childNodes;
+    while (Node* child = childNodes.removeFirst()) {
+        if (child->parts) {
+            NNodeList& grandchildren = child->parts->childNodes;
+            while (Node* grandchild = grandchildren.removeLast()) childNodes.prepend(grandchild);
+        }
         delete child;
     }
 }
 
+Node::Parts& Node::ownParts() const {
+    if (!parts) parts = std::make_unique<Parts>();
+    return *parts;
+}
+
 NNodeList& Node::children() {
-    if (!childNodes) childNodes = std::make_unique<NNodeList>();
-    return *childNodes;
+    return ownParts().childNodes;
+}
+
+const Utf16String* Node::presentValue() const {
+    return parts ? parts->nodeValue.get() : nullptr;
+}
+
+Utf16String* Node::getNodeValue() {
+    if (const Utf16String* value = presentValue()) return const_cast<Utf16String*>(value);
+    Parts& own = ownParts();
+    own.nodeValue = std::make_unique<Utf16String>(Utf16String::NoBuffer);
+    return own.nodeValue.get();
 }
 
 void Node::setNodeValue(const u16* data, u32 count) {
-    nodeValue.assign(data, count);
+    getNodeValue()->assign(data, count);
 }
 
 void Node::setNodeValue(const u16* terminated) {
-    nodeValue.assign(terminated);
+    getNodeValue()->assign(terminated);
 }
 
 void Node::setNodeValue(const Utf16String& value) {
-    nodeValue.assign(value);
+    getNodeValue()->assign(value);
 }
 
 void Node::setNodeValue(const TStringPtr<u16>& value) {
-    nodeValue.assign(value);
+    getNodeValue()->assign(value);
 }
 
 void Node::setFixedName(const char16_t* name) {
@@ -115,24 +135,27 @@ Node* Node::appendChild(Node* child) {
 void Node::output(XMLOutputter&) {}
 
 NamedNodeMap* Node::getAttributes() const {
-    if (!attributes) attributes = std::make_unique<NamedNodeMap>(const_cast<Node*>(this));
-    return attributes.get();
+    Parts& own = ownParts();
+    if (!own.attributes) own.attributes = std::make_unique<NamedNodeMap>(const_cast<Node*>(this));
+    return own.attributes.get();
 }
 
 void Node::addBufferPointer(BufferPointer* pointer) {
-    if (!bufferPointers) bufferPointers = std::make_unique<LinkList<BufferPointer>>();
-    if (!pointer || !bufferPointers->add(pointer)) return;
+    Parts& own = ownParts();
+    if (!own.bufferPointers) own.bufferPointers = std::make_unique<LinkList<BufferPointer>>();
+    if (!pointer || !own.bufferPointers->add(pointer)) return;
     pointer->node = this;
-    pointer->text = &nodeValue;
+    pointer->text = getNodeValue();
 }
 
 bool Node::removeBufferPointer(BufferPointer* pointer) {
-    return bufferPointers && bufferPointers->remove(pointer);
+    return parts && parts->bufferPointers && parts->bufferPointers->remove(pointer);
 }
 
 void Node::copyAttributesFrom(Node& source) {
-    if (!source.attributes) return;
-    source.attributes->forEachNode([this](Node* attribute) {
+    NamedNodeMap* attributes = source.presentAttributes();
+    if (!attributes) return;
+    attributes->forEachNode([this](Node* attribute) {
         std::unique_ptr<Node> copy(attribute->cloneNode(false));
         if (!copy) return;
         std::unique_ptr<Node> replaced(getAttributes()->setNamedItem(copy.get()));

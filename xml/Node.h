@@ -17,10 +17,16 @@ namespace ZUM {
 class Document;
 class XMLOutputter;
 
-// A node of a document tree. Every kind carries the same base: a child list
+// A node of a document tree. Every kind offers the same base: a child list
 // whose links live in the children, an attribute map, four names interned in
 // the document's atom tables (never owned here) and a value. A parent owns
 // its children and its attribute map owns the attributes.
+//
+// Only the names are stored in every node. The kinds whose content is their
+// value (attributes, text, comments, processing instructions, entities) keep
+// it in a field of their own; the child list, the attribute map, the position
+// records and the value of the other kinds are made on first use, so that the
+// text and attributes that are most of a tree pay for none of them.
 //
 // A node is detached after creation and after removeChild/replaceChild, and
 // only detached nodes may be deleted or inserted. Children must be linked
@@ -55,7 +61,7 @@ public:
     virtual std::int16_t getNodeType() const { return nodeType; }
     virtual Node* getParentNode() const { return parentNode; }
     virtual Utf16String* getNodeName() const { return nodeName; }
-    virtual Utf16String* getNodeValue() { return &nodeValue; }
+    virtual Utf16String* getNodeValue();
     virtual void setNodeValue(const u16* data, u32 count);
     virtual void setNodeValue(const u16* terminated);
     virtual void setNodeValue(const Utf16String& value);
@@ -75,8 +81,8 @@ public:
         return namespaceName ? namespaceName->namespaceURI : nullptr;
     }
     virtual NNodeList* getChildNodes() { return &children(); }
-    virtual Node* getFirstChild() const { return childNodes ? childNodes->first() : nullptr; }
-    virtual Node* getLastChild() const { return childNodes ? childNodes->last() : nullptr; }
+    virtual Node* getFirstChild() const { return parts ? parts->childNodes.first() : nullptr; }
+    virtual Node* getLastChild() const { return parts ? parts->childNodes.last() : nullptr; }
     virtual Node* getPreviousSibling() const { return getPrevious(); }
     virtual Node* getNextSibling() const { return getNext(); }
     // Made on first use: most nodes never have attributes.
@@ -91,7 +97,7 @@ public:
     virtual Node* replaceChild(Node* newChild, Node* oldChild);
     virtual Node* removeChild(Node* child);
     virtual Node* appendChild(Node* child);
-    virtual bool hasChildNodes() const { return childNodes && !childNodes->isEmpty(); }
+    virtual bool hasChildNodes() const { return parts && !parts->childNodes.isEmpty(); }
     // A new detached copy for the caller, or null for kinds without one.
     virtual Node* cloneNode(bool deep) = 0;
     virtual void output(XMLOutputter& out);
@@ -117,7 +123,7 @@ protected:
         Node& base = *copy;
         base.nodeName = nodeName;
         base.namespaceName = namespaceName;
-        base.nodeValue.assign(nodeValue);
+        if (const Utf16String* value = presentValue()) base.getNodeValue()->assign(*value);
         base.explicitEndTag = explicitEndTag;
         return copy;
     }
@@ -127,25 +133,36 @@ protected:
     // without recursion; children without a copy are skipped.
     void copyChildrenFrom(Node& source);
 
+    // The value of a kind that keeps its own; otherwise the one made on
+    // request, or null while none was.
+    virtual const Utf16String* presentValue() const;
+
     Document* ownerDocument;
     Node* parentNode = nullptr;
     std::int16_t nodeType;
     bool explicitEndTag = false;
-    // Made on first use: text and attributes, most of a tree, never have
-    // children, and the list would be a quarter of their size.
-    std::unique_ptr<NNodeList> childNodes;
-    mutable std::unique_ptr<NamedNodeMap> attributes; // made on first use
-    // Made at the first registration: most nodes never have one.
-    std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
     Utf16String* nodeName = nullptr;
     // Prefix, local name and namespace name, shared with the document's other
     // nodes of the same three; null when all three are null.
     const NamespaceName* namespaceName = nullptr;
-    Utf16String nodeValue{Utf16String::NoBuffer};
 
     NNodeList& children();
+    // The attribute map, or null while none was made.
+    NamedNodeMap* presentAttributes() const { return parts ? parts->attributes.get() : nullptr; }
 
 private:
+    // What a node holds besides its names, made with the first of its parts.
+    struct Parts {
+        ZUM_SLAB_ALLOCATED
+        NNodeList childNodes;
+        std::unique_ptr<NamedNodeMap> attributes;
+        std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
+        std::unique_ptr<Utf16String> nodeValue;
+    };
+    Parts& ownParts() const;
+
+    mutable std::unique_ptr<Parts> parts;
+
     void setPrefixAtom(Utf16String* prefix);
     Node* linked(Node* child, bool done);
     void checkDetached(Node* child) const;

@@ -13,6 +13,10 @@ public:
     Node* cloneNode(bool deep) override;
     // <?target data?>, without the space when the data is empty.
     void output(XMLOutputter& out) override;
+
+protected:
+    const Utf16String* presentValue() const override { return &nodeValue; }
+    Utf16String nodeValue{Utf16String::NoBuffer};
 };
 
 } // namespace ZUM

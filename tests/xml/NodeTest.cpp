@@ -15,6 +15,7 @@
 #include "xml/DtdElement.h"
 #include "xml/Element.h"
 #include "xml/Entity.h"
+#include "xml/Text.h"
 #include "xml/XMLDecl.h"
 
 using namespace ZUM;
@@ -158,4 +159,21 @@ TEST(Node, BufferPointersAreClearedWhenTheNodeDies) {
     EXPECT_EQ(kept.node, nullptr);
     EXPECT_EQ(kept.text, nullptr);
     EXPECT_NE(dropped.node, nullptr);
+}
+
+// Elements make their value on request and text keeps its own; either way the
+// value stays where it was handed out and a copy takes it along.
+TEST(Node, EveryKindKeepsTheValueSetOnItAndCopiesIt) {
+    Document doc;
+    std::unique_ptr<Node> element(doc.createElement(utf16("e")));
+    const Utf16String data = utf16("t");
+    std::unique_ptr<Node> text(doc.createTextNode(&data));
+    for (Node* node : {element.get(), text.get()}) {
+        Utf16String* value = node->getNodeValue();
+        node->setNodeValue(utf16("set"));
+        EXPECT_EQ(node->getNodeValue(), value);
+        EXPECT_EQ(ascii(*value), "set");
+        std::unique_ptr<Node> copy(node->cloneNode(false));
+        EXPECT_EQ(ascii(*copy->getNodeValue()), "set");
+    }
 }
