@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "encoding/FromCp1252ToUcs2.h"
 #include "encoding/FromUcs2ToUtf7.h"
 #include "encoding/FromUtf7ToUcs2.h"
 #include "encoding/Iso8859Decoder.h"
@@ -32,15 +31,6 @@ TEST(Iso8859, UndefinedBytesAndLatin1Text) {
     EXPECT_EQ(convert<FromUcs2To8859_1>({0xE9, 0x411}, Width16), bytesOf("\xE9"));
     EXPECT_EQ(convert<From8859_xToUsAscii>(bytesOf("A\xE9\x42"), Width8), bytesOf("AB"));
     EXPECT_EQ(convert<FromUsAsciiTo8859_x>(bytesOf("\x80\x43"), Width8), bytesOf("C"));
-}
-
-TEST(Windows1252, CountsAndUndefinedBytes) {
-    EXPECT_EQ(mappedCount(cp1252ToUcs2Table), 251);
-    EXPECT_EQ(mappedCount(ucs2ToCp1252Table), 251);
-    EXPECT_EQ(mappedCount(ucs2ToLatin1Table), 256);
-    EXPECT_EQ(convert<FromCp1252ToUcs2>(bytesOf("\x80\x81\x09"), Width8),
-              (Units{0x20AC, 0xFFFF, 0x09}));
-    EXPECT_EQ(convert<FromUcs2ToCp1252>({0x20AC, 0x100, 0x41}, Width16), bytesOf("\x80\x41"));
 }
 
 // The encoder closes a run with "-" only where the next character would read as
