@@ -48,6 +48,7 @@ TEST(Utf7, RunsGroupsAndTerminators) {
         {u"\u65E5\u672C", "+ZeVnLA-"},
         {u"\u65E5\u672C.", "+ZeVnLA."},
         {u"~!", "+AH4AIQ-"},
+        {u"a/b\n\\", "a/b\n+AFw-"}, // slash and line feed are direct, backslash never
     };
     for (const auto& [text, utf7] : both) {
         EXPECT_EQ(toUtf7(text), utf7);
