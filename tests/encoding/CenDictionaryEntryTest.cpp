@@ -22,8 +22,6 @@ TEST(CenDictionaryEntry, TableHoldsEveryNameOnce) {
         EXPECT_EQ(idOf(entry->name), entry->id) << entry->name << " is listed twice";
     }
     EXPECT_EQ(rows, 190);
-    EXPECT_EQ(cenDictionaryEntries[rows - 1].id, 42);
-    EXPECT_EQ(cenDictionaryEntries[rows].name, nullptr);
 }
 
 // A tree orders its keys by this: consistent signs over unsigned bytes.

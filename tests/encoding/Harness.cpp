@@ -89,13 +89,6 @@ u16 codeOf(std::string bytes) {
     return static_cast<u16>(bytes.size() == 1 ? u8(bytes[0]) : u8(bytes[0]) << 8 | u8(bytes[1]));
 }
 
-int mappedCount(const CodeTable& table) {
-    int count = 0;
-    for (unsigned code = 0; code <= 0xFFFF; ++code)
-        count += table.lookup(code) != CodeTable::Unmapped;
-    return count;
-}
-
 Units bytesOf(const std::string& bytes) {
     return Units(reinterpret_cast<const u8*>(bytes.data()),
                  reinterpret_cast<const u8*>(bytes.data()) + bytes.size());

@@ -21,9 +21,6 @@ using Reference = std::function<u16(u16)>;
 // Unmapped for no bytes or more than two.
 u16 codeOf(std::string bytes);
 
-// The codes `table` maps.
-int mappedCount(const CodeTable& table);
-
 // A byte string as units, and back.
 Units bytesOf(const std::string& bytes);
 std::string stringOf(const Units& bytes);

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "base/Conveyer.h"
-#include "base/FixedMemIFlow.h"
 #include "tests/IOExpect.h"
 #include "tests/Scratch.h"
 
@@ -136,15 +134,4 @@ TEST_F(FileOFlowTest, RefusedWritesAndFailedFlushes) {
                                     reinterpret_cast<const u8*>(big.data()), written),
                     IOException::WriteRefused, OutTag);
     EXPECT_LT(written, big.size());
-}
-
-TEST_F(FileOFlowTest, ByteConveyerFillsAFile) {
-    std::string bytes(5000, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
-    {
-        FixedMemIFlow source(bytes.data(), static_cast<u32>(bytes.size()));
-        FileOFlow destination(open("wb"));
-        Conveyer{&source, &destination}.pumpBytes();
-    }
-    EXPECT_EQ(read("f"), bytes);
 }
