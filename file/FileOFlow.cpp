@@ -1,27 +1,8 @@
 #include "file/FileOFlow.h"
 
 #include "base/Exception.h"
-#include "file/FileHandle.h"
 
 namespace ZUM {
-
-FileOFlow::FileOFlow(std::FILE* file, bool borrowed)
-    : UnitWrites(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
-
-FileOFlow::~FileOFlow() {
-    releaseFile(file, borrowed);
-}
-
-bool FileOFlow::close() {
-    open = false;
-    return releaseFile(file, borrowed);
-}
-
-bool FileOFlow::reset() {
-    if (!rewindFile(file) || !open) return false;
-    atStart = true;
-    return true;
-}
 
 void FileOFlow::flush() {
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
@@ -50,6 +31,6 @@ void FileOFlow::writeOne(U unit) {
     }
 }
 
-template class UnitWrites<FileOFlow>;
+template class UnitWrites<FileOFlow, FileFlow<OFlow>>;
 
 } // namespace ZUM
