@@ -8,6 +8,10 @@ namespace ZUM {
 class CharacterData : public Node {
 protected:
     using Node::Node;
+
+    // The value raw between `open` and `close`, as comments and CDATA
+    // sections are written.
+    void writeValueWithin(XMLOutputter& out, const char16_t* open, const char16_t* close) const;
 };
 
 } // namespace ZUM
