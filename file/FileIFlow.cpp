@@ -24,7 +24,6 @@ U FileIFlow::readOne() {
 
 template <typename U>
 void FileIFlow::readMany(u32 count, U* buffer, u32& got) {
-    got = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     got = static_cast<u32>(std::fread(buffer, sizeof(U), count, file));
     if (got > 0) atStart = false;

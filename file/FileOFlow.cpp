@@ -11,7 +11,6 @@ void FileOFlow::flush() {
 
 template <typename U>
 void FileOFlow::writeMany(u32 count, const U* units, u32& written) {
-    written = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     written = static_cast<u32>(std::fwrite(units, sizeof(U), count, file));
     if (written > 0) atStart = false;
