@@ -55,7 +55,6 @@ U CompositIFilter::readOne() {
 
 template <typename U>
 void CompositIFilter::readMany(u32 count, U* buffer, u32& got) {
-    got = 0;
     if (!source) ZUM_THROW_IO(IOException::NoSource);
     IFlow* front = members.first();
     (front ? front : source)->readManyAs<U>(count, buffer, got);

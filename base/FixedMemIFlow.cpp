@@ -52,7 +52,6 @@ U FixedMemIFlow::readOne() {
 // The unit-by-unit result in one copy: as many whole units as remain, quietly.
 template <typename U>
 void FixedMemIFlow::readMany(u32 count, U* buffer, u32& got) {
-    got = 0;
     if (!open) ZUM_THROW_IO(IOException::NotOpen);
     const std::size_t remaining = static_cast<std::size_t>(end - position) / sizeof(U);
     const u32 n = remaining < count ? static_cast<u32>(remaining) : count;

@@ -47,7 +47,6 @@ U IFilter::readOne() {
 
 template <typename U>
 void IFilter::readMany(u32 count, U* buffer, u32& got) {
-    got = 0;
     if (!source) ZUM_THROW_IO(IOException::NoSource);
     readManyByUnits(count, buffer, got);
 }

@@ -71,7 +71,6 @@ void MemOFlow::writeOne(U unit) {
 
 template <typename U>
 void MemOFlow::writeMany(u32 count, const U* units, u32& written) {
-    written = 0;
     append(units, std::uint64_t(count) * sizeof(U));
     written = count;
 }

@@ -43,7 +43,6 @@ void OFilter::writeOne(U unit) {
 
 template <typename U>
 void OFilter::writeMany(u32 count, const U* units, u32& written) {
-    written = 0;
     if (!destination) ZUM_THROW_IO(IOException::NoDestination);
     destination->writeManyAs<U>(count, units, written);
     atStart = false;

@@ -49,7 +49,6 @@ void StringOFlow<T>::writeOne(U unit) {
 template <typename T>
 template <typename U>
 void StringOFlow<T>::writeMany(u32 count, const U* units, u32& written) {
-    written = 0;
     if constexpr (sizeof(U) != sizeof(T)) {
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {

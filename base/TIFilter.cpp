@@ -8,7 +8,6 @@ template <typename T>
 template <typename U>
 void TIFilter<T>::readMany(u32 count, U* buffer, u32& got) {
     if constexpr (sizeof(U) != sizeof(T)) {
-        got = 0;
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
         IFilter::readMany(count, buffer, got);

@@ -18,7 +18,6 @@ template <typename T>
 template <typename U>
 void TOFilter<T>::writeMany(u32 count, const U* units, u32& written) {
     if constexpr (sizeof(U) != sizeof(T)) {
-        written = 0;
         ZUM_THROW_IO(IOException::WidthNotProvided);
     } else {
         OFilter::writeMany(count, units, written);

@@ -10,7 +10,9 @@ namespace ZUM {
 //   template <typename U> U readOne();
 //   template <typename U> void readMany(u32 count, U* buffer, u32& got);
 //
-// A Derived that supplies only one of the two keeps Base's reads for the other.
+// readMany finds `got` at 0, so a read that fails before any unit arrives
+// leaves it so. A Derived that supplies only one of the two keeps Base's reads
+// for the other.
 // The reads are defined out of the class, so a Derived whose templates live in
 // its .cpp instantiates this layer there and declares the instance extern.
 template <class Derived, class Base = IFlow>
@@ -63,6 +65,7 @@ template <class Derived, class Base>
 template <typename U>
 void UnitReads<Derived, Base>::many(u32 count, U* buffer, u32& got) {
     if constexpr (requires(Derived& d) { d.template readMany<U>(count, buffer, got); }) {
+        got = 0;
         static_cast<Derived&>(*this).template readMany<U>(count, buffer, got);
     } else if constexpr (sizeof(U) == 1) {
         Base::read8Many(count, buffer, got);

@@ -10,10 +10,11 @@ namespace ZUM {
 //   template <typename U> void writeOne(U unit);
 //   template <typename U> void writeMany(u32 count, const U* units, u32& written);
 //
-// A Derived that supplies only one of the two keeps Base's writes for the
-// other. The writes are defined out of the class, so a Derived whose templates
-// live in its .cpp instantiates this layer there and declares the instance
-// extern.
+// writeMany finds `written` at 0, so a write that fails before any unit goes
+// out leaves it so. A Derived that supplies only one of the two keeps Base's
+// writes for the other. The writes are defined out of the class, so a Derived
+// whose templates live in its .cpp instantiates this layer there and declares
+// the instance extern.
 template <class Derived, class Base = OFlow>
 class UnitWrites : public Base {
 public:
@@ -52,6 +53,7 @@ template <class Derived, class Base>
 template <typename U>
 void UnitWrites<Derived, Base>::many(u32 count, const U* units, u32& written) {
     if constexpr (requires(Derived& d) { d.template writeMany<U>(count, units, written); }) {
+        written = 0;
         static_cast<Derived&>(*this).template writeMany<U>(count, units, written);
     } else if constexpr (sizeof(U) == 1) {
         Base::write8Many(count, units, written);

@@ -173,7 +173,6 @@ private:
     }
 
     void nextMany(u32 count, Out* buffer, u32& got) {
-        got = 0;
         if (!this->source) ZUM_THROW_IO(IOException::NoSource);
         try {
             while (got < count) {

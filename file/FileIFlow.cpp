@@ -1,27 +1,8 @@
 #include "file/FileIFlow.h"
 
 #include "base/Exception.h"
-#include "file/FileHandle.h"
 
 namespace ZUM {
-
-FileIFlow::FileIFlow(std::FILE* file, bool borrowed)
-    : UnitReads(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
-
-FileIFlow::~FileIFlow() {
-    releaseFile(file, borrowed);
-}
-
-bool FileIFlow::close() {
-    open = false;
-    return releaseFile(file, borrowed);
-}
-
-bool FileIFlow::reset() {
-    if (!rewindFile(file) || !open) return false;
-    atStart = true;
-    return true;
-}
 
 // Byte by byte, so that a unit cut short by the end of the file is dropped.
 template <typename U>
@@ -43,7 +24,6 @@ U FileIFlow::readOne() {
 
 template <typename U>
 void FileIFlow::readMany(u32 count, U* buffer, u32& got) {
-    got = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     got = static_cast<u32>(std::fread(buffer, sizeof(U), count, file));
     if (got > 0) atStart = false;
@@ -52,6 +32,6 @@ void FileIFlow::readMany(u32 count, U* buffer, u32& got) {
     }
 }
 
-template class UnitReads<FileIFlow>;
+template class UnitReads<FileIFlow, FileFlow<IFlow>>;
 
 } // namespace ZUM

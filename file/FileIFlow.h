@@ -1,24 +1,15 @@
 #pragma once
 
-#include <cstdio>
-
 #include "base/UnitReads.h"
+#include "file/FileFlow.h"
 
 namespace ZUM {
 
 // Reads units of any width from a C runtime FILE opened for binary reading by
 // the caller; multi-byte units are taken low byte first.
-class FileIFlow : public UnitReads<FileIFlow> {
+class FileIFlow : public UnitReads<FileIFlow, FileFlow<IFlow>> {
 public:
-    // Takes over `file` (null gives a closed flow); a borrowed file is never
-    // closed by this flow.
-    explicit FileIFlow(std::FILE* file = nullptr, bool borrowed = false);
-    ~FileIFlow() override;
-
-    bool close() override; // true when the file was open and closed cleanly
-    bool isOpen() const override { return file != nullptr; }
-    bool reset() override; // seeks to the start
-
+    using UnitReads::UnitReads;
 
 private:
     friend UnitReads;
@@ -28,11 +19,8 @@ private:
     // IOException 1 at end of file (8 on an error) after setting `got`.
     template <typename U>
     void readMany(u32 count, U* buffer, u32& got);
-
-    std::FILE* file;
-    bool borrowed;
 };
 
-extern template class UnitReads<FileIFlow>;
+extern template class UnitReads<FileIFlow, FileFlow<IFlow>>;
 
 } // namespace ZUM

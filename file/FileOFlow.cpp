@@ -1,27 +1,8 @@
 #include "file/FileOFlow.h"
 
 #include "base/Exception.h"
-#include "file/FileHandle.h"
 
 namespace ZUM {
-
-FileOFlow::FileOFlow(std::FILE* file, bool borrowed)
-    : UnitWrites(file != nullptr, WidthAny), file(file), borrowed(borrowed) {}
-
-FileOFlow::~FileOFlow() {
-    releaseFile(file, borrowed);
-}
-
-bool FileOFlow::close() {
-    open = false;
-    return releaseFile(file, borrowed);
-}
-
-bool FileOFlow::reset() {
-    if (!rewindFile(file) || !open) return false;
-    atStart = true;
-    return true;
-}
 
 void FileOFlow::flush() {
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
@@ -30,7 +11,6 @@ void FileOFlow::flush() {
 
 template <typename U>
 void FileOFlow::writeMany(u32 count, const U* units, u32& written) {
-    written = 0;
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     written = static_cast<u32>(std::fwrite(units, sizeof(U), count, file));
     if (written > 0) atStart = false;
@@ -50,6 +30,6 @@ void FileOFlow::writeOne(U unit) {
     }
 }
 
-template class UnitWrites<FileOFlow>;
+template class UnitWrites<FileOFlow, FileFlow<OFlow>>;
 
 } // namespace ZUM

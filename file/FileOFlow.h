@@ -1,23 +1,15 @@
 #pragma once
 
-#include <cstdio>
-
 #include "base/UnitWrites.h"
+#include "file/FileFlow.h"
 
 namespace ZUM {
 
 // Writes units of any width in native byte order to a C runtime FILE opened
 // for binary writing by the caller.
-class FileOFlow : public UnitWrites<FileOFlow> {
+class FileOFlow : public UnitWrites<FileOFlow, FileFlow<OFlow>> {
 public:
-    // Takes over `file` (null gives a closed flow); a borrowed file is never
-    // closed by this flow.
-    explicit FileOFlow(std::FILE* file = nullptr, bool borrowed = false);
-    ~FileOFlow() override;
-
-    bool close() override; // true when the file was open and closed cleanly
-    bool isOpen() const override { return file != nullptr; }
-    bool reset() override; // seeks to the start
+    using UnitWrites::UnitWrites;
 
     void flush() override; // IOException 8 when fflush fails
 
@@ -28,11 +20,8 @@ private:
     void writeOne(U unit);
     template <typename U>
     void writeMany(u32 count, const U* units, u32& written);
-
-    std::FILE* file;
-    bool borrowed;
 };
 
-extern template class UnitWrites<FileOFlow>;
+extern template class UnitWrites<FileOFlow, FileFlow<OFlow>>;
 
 } // namespace ZUM

@@ -79,20 +79,55 @@ def hex16(value):
     return "0x%04X" % value
 
 
-def code_table_lines(name, mapping):
-    """C++ definitions of the CodeTable `name` holding `mapping`."""
-    tables = compress(mapping)
-    check_round_trip(mapping, tables)
-    pages, groups, values = tables
-    node = lambda pair: "{%s, %d}" % (hex16(pair[0]), pair[1])
-    lines = ["// %d codes." % len(mapping),
-             "const CodeTable::Node %sPages[256] = {" % name]
-    lines += rows([node(p) for p in pages], 6)
-    lines += ["};", "const CodeTable::Node %sGroups[%d] = {" % (name, len(groups))]
-    lines += rows([node(g) for g in groups], 6)
-    lines += ["};", "const u16 %sValues[%d] = {" % (name, len(values))]
-    lines += rows([hex16(v) for v in values], 10)
-    lines += ["};", ""]
+def pool_groups(tables):
+    """One groups array for several compressed tables, and each table's pages
+    pointing into it. A page's groups are found by base alone, so a page whose
+    run of groups (masks and value indexes both) is already in the pool points
+    at that run instead of repeating it. A page without groups points at 0."""
+    pool, pooled_pages, first_seen = [], [], {}
+    for pages, groups, _ in tables:
+        remapped = []
+        for mask, base in pages:
+            run = groups[base:base + bin(mask).count("1")]
+            remapped.append((mask, find_run(pool, first_seen, run) if run else 0))
+        pooled_pages.append(remapped)
+    return pool, pooled_pages
+
+
+def find_run(pool, first_seen, run):
+    """The index of `run` in `pool`, appending it when it is not there yet;
+    first_seen lists the places each group stands in."""
+    for start in first_seen.get(run[0], ()):
+        if pool[start:start + len(run)] == run:
+            return start
+    start = len(pool)
+    for offset, group in enumerate(run):
+        first_seen.setdefault(group, []).append(start + offset)
+    pool.extend(run)
+    return start
+
+
+def node_rows(nodes):
+    return rows(["{%s, %d}" % (hex16(mask), base) for mask, base in nodes], 6)
+
+
+def code_tables_lines(tables):
+    """C++ definitions of the CodeTables {name: mapping}: each its pages and
+    values, all of them one pool of groups."""
+    compressed = {name: compress(mapping) for name, mapping in tables.items()}
+    pool, pooled_pages = pool_groups(list(compressed.values()))
+    lines = ["// The groups of every table below.",
+             "const CodeTable::Node groups[%d] = {" % len(pool)]
+    lines += node_rows(pool) + ["};", ""]
+    for (name, mapping), pages in zip(tables.items(), pooled_pages):
+        values = compressed[name][2]
+        check_round_trip(mapping, (pages, pool, values))
+        lines += ["// %d codes." % len(mapping),
+                  "const CodeTable::Node %sPages[256] = {" % name]
+        lines += node_rows(pages)
+        lines += ["};", "const u16 %sValues[%d] = {" % (name, len(values))]
+        lines += rows([hex16(v) for v in values], 10)
+        lines += ["};", ""]
     return lines
 
 
@@ -136,7 +171,7 @@ def write(path, script, lines, sources=()):
 
 
 def code_table_definition(name):
-    return "const CodeTable %sTable{%sPages, %sGroups, %sValues};" % ((name,) * 4)
+    return "const CodeTable %sTable{%sPages, groups, %sValues};" % ((name,) * 3)
 
 
 def write_code_tables(stem, script, tables, comments, sources, header_extra=(),
@@ -152,8 +187,7 @@ def write_code_tables(stem, script, tables, comments, sources, header_extra=(),
 
     source = ['#include "encoding/tables/%s.h"' % stem, "", "namespace ZUM {", "",
               "namespace {", ""]
-    for name, mapping in tables.items():
-        source += code_table_lines(name, mapping)
+    source += code_tables_lines(tables)
     source += ["} // namespace", ""]
     source += [code_table_definition(name) for name in tables]
     source += [""] + list(source_extra) + ["} // namespace ZUM"]

@@ -12,9 +12,7 @@ Node* CDATASection::cloneNode(bool) {
 }
 
 void CDATASection::output(XMLOutputter& out) {
-    out.write(u"<![CDATA[");
-    out.write(nodeValue);
-    out.write(u"]]>");
+    writeValueWithin(out, u"<![CDATA[", u"]]>");
 }
 
 } // namespace ZUM

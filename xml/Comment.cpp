@@ -13,9 +13,7 @@ Node* Comment::cloneNode(bool) {
 }
 
 void Comment::output(XMLOutputter& out) {
-    out.write(u"<!--");
-    out.write(nodeValue);
-    out.write(u"-->");
+    writeValueWithin(out, u"<!--", u"-->");
 }
 
 } // namespace ZUM

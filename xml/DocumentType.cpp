@@ -17,9 +17,7 @@ DocumentType::~DocumentType() {
 }
 
 Node* DocumentType::cloneNode(bool) {
-    std::unique_ptr<DocumentType> copy = copyBase<DocumentType>();
-    copyIdsTo(*copy);
-    return copy.release();
+    return copyWithIds<DocumentType>().release();
 }
 
 NamedNodeMap* DocumentType::mapFor(std::int16_t kind) {

@@ -9,9 +9,7 @@ Node* DtdElement::cloneNode(bool) {
 }
 
 void DtdElement::output(XMLOutputter& out) {
-    out.write(u"<!ELEMENT ");
-    if (nodeName) out.write(*nodeName);
-    out.writeChar(u' ');
+    writeDeclarationStart(out, u"<!ELEMENT ");
     contentSpec.output(out);
     out.write(u" >");
 }

@@ -5,15 +5,11 @@
 namespace ZUM {
 
 Node* DtdPEntity::cloneNode(bool) {
-    std::unique_ptr<DtdPEntity> copy = copyBase<DtdPEntity>();
-    copyIdsTo(*copy);
-    return copy.release();
+    return copyWithIds<DtdPEntity>().release();
 }
 
 void DtdPEntity::output(XMLOutputter& out) {
-    out.write(u"<!ENTITY % ");
-    if (nodeName) out.write(*nodeName);
-    out.writeChar(u' ');
+    writeDeclarationStart(out, u"<!ENTITY % ");
     if (!writeExternalId(out)) writeQuoted(out, nodeValue);
     out.write(u" >");
 }

@@ -5,17 +5,14 @@
 namespace ZUM {
 
 Node* Entity::cloneNode(bool) {
-    std::unique_ptr<Entity> copy = copyBase<Entity>();
-    copyIdsTo(*copy);
+    std::unique_ptr<Entity> copy = copyWithIds<Entity>();
     if (notationName) copy->setNotationName(*notationName);
     copy->replacementText.assign(replacementText);
     return copy.release();
 }
 
 void Entity::output(XMLOutputter& out) {
-    out.write(u"<!ENTITY ");
-    if (nodeName) out.write(*nodeName);
-    out.writeChar(u' ');
+    writeDeclarationStart(out, u"<!ENTITY ");
     if (writeExternalId(out)) {
         if (notationName) {
             out.write(u" NDATA ");

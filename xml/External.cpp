@@ -4,11 +4,6 @@
 
 namespace ZUM {
 
-void External::copyIdsTo(External& copy) const {
-    if (publicId) copy.setPublicId(*publicId);
-    if (systemId) copy.setSystemId(*systemId);
-}
-
 bool External::writeExternalId(XMLOutputter& out) const {
     if (publicId) {
         out.write(u"PUBLIC ");

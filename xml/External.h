@@ -19,7 +19,14 @@ public:
 protected:
     using Node::Node;
 
-    void copyIdsTo(External& copy) const;
+    // copyBase, and the identifiers too.
+    template <class Kind>
+    std::unique_ptr<Kind> copyWithIds() const {
+        std::unique_ptr<Kind> copy = copyBase<Kind>();
+        if (publicId) copy->setPublicId(*publicId);
+        if (systemId) copy->setSystemId(*systemId);
+        return copy;
+    }
     // "PUBLIC" "pub" "sys", or "SYSTEM" "sys"; a missing system identifier
     // after a public one is left out. Answers whether anything was written.
     bool writeExternalId(XMLOutputter& out) const;

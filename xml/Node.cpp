@@ -2,6 +2,7 @@
 
 #include "xml/DOMException.h"
 #include "xml/Document.h"
+#include "xml/XMLOutputter.h"
 
 namespace ZUM {
 
@@ -73,6 +74,12 @@ void Node::setNodeValue(const TStringPtr<u16>& value) {
 
 void Node::setFixedName(const char16_t* name) {
     nodeName = ownerDocument->internName(reinterpret_cast<const u16*>(name));
+}
+
+void Node::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const {
+    out.write(keyword);
+    if (nodeName) out.write(*nodeName);
+    out.writeChar(u' ');
 }
 
 void Node::setPrefix(const u16* terminated) {

@@ -115,6 +115,9 @@ protected:
 
     // Names the node with a fixed name such as "#text".
     void setFixedName(const char16_t* name);
+    // The opening of a declaration in the document type, such as
+    // "<!ELEMENT name ": the keyword, the node's name and a space.
+    void writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const;
     // A new detached node of the same document sharing this node's names,
     // with a copy of its value: the common part of every kind's copy.
     template <class Kind>

@@ -5,15 +5,11 @@
 namespace ZUM {
 
 Node* Notation::cloneNode(bool) {
-    std::unique_ptr<Notation> copy = copyBase<Notation>();
-    copyIdsTo(*copy);
-    return copy.release();
+    return copyWithIds<Notation>().release();
 }
 
 void Notation::output(XMLOutputter& out) {
-    out.write(u"<!NOTATION ");
-    if (nodeName) out.write(*nodeName);
-    out.writeChar(u' ');
+    writeDeclarationStart(out, u"<!NOTATION ");
     writeExternalId(out);
     out.write(u" >");
 }
