@@ -1,5 +1,6 @@
 #include "base/RawMemory.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -29,6 +30,14 @@ void* RawMemory::reallocate(void* block, std::size_t bytes) {
 
 void RawMemory::release(void* block) noexcept {
     std::free(block);
+}
+
+void discardPages(void* from, std::size_t bytes) noexcept {
+    static const std::uintptr_t page = pageBytes();
+    const auto first = reinterpret_cast<std::uintptr_t>(from);
+    const std::uintptr_t start = (first + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (first + bytes) & ~(page - 1);
+    if (start < end) discardWholePages(reinterpret_cast<void*>(start), end - start);
 }
 
 } // namespace ZUM

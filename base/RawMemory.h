@@ -41,7 +41,11 @@ private:
 // the system: the block stays valid and may be freed as usual, but those
 // pages' contents are lost (they read as anything). For a large text read
 // once from front to back, so that what has been read stops taking memory.
-// One implementation per platform.
 void discardPages(void* from, std::size_t bytes) noexcept;
+
+// The platform's page size, and the giving back of `bytes` of whole pages at
+// `pages` (advice only: a refusal keeps them). One implementation per platform.
+std::size_t pageBytes() noexcept;
+void discardWholePages(void* pages, std::size_t bytes) noexcept;
 
 } // namespace ZUM
