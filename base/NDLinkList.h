@@ -56,6 +56,18 @@ public:
     T* last() const override { return tail; }
     T* prepend(T* element) override { return link(element, head) ? element : nullptr; }
     T* removeFirst() override { return head ? unlink(head) : nullptr; }
+    // Moves every element of `other`, in its order, to the front of this list
+    // in one step, leaving `other` empty.
+    void prependAll(NDLinkList& other) {
+        if (!other.head || &other == this) return;
+        other.tail->next = head;
+        if (head)
+            head->previous = other.tail;
+        else
+            tail = other.tail;
+        head = other.head;
+        other.head = other.tail = nullptr;
+    }
     T* append(T* element) override { return link(element, nullptr) ? element : nullptr; }
     T* removeLast() override { return tail ? unlink(tail) : nullptr; }
     bool insertBefore(T* ref, T* element) override { return contains(ref) && link(element, ref); }

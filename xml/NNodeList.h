@@ -16,6 +16,9 @@ public:
     ZUM_SLAB_ALLOCATED
     ~NNodeList() override;
 
+    // Moves all of `other`'s nodes, in their order, to the front of this list.
+    void prependAll(NNodeList& other) { children.prependAll(other.children); }
+
 private:
     NDLinkList<Node> children;
 };

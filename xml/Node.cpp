@@ -21,17 +21,14 @@ Node::~Node() {
     deleteChildren();
 }
 
-// Before a child dies, its own children move to the front of this list, so
-// every node deleted here is childless and the stack stays flat at any depth.
-// Each node moves at most once, so the work is linear.
+// Before a child dies, its own children move to the front of this list in
+// one step, so every node deleted here is childless and the stack stays flat
+// at any depth; each node is visited once.
 void Node::deleteChildren() {
     if (!parts) return;
     NNodeList& childNodes = parts->childNodes;
     while (Node* child = childNodes.removeFirst()) {
-        if (child->parts) {
-            NNodeList& grandchildren = child->parts->childNodes;
-            while (Node* grandchild = grandchildren.removeLast()) childNodes.prepend(grandchild);
-        }
+        if (child->parts) childNodes.prependAll(child->parts->childNodes);
         delete child;
     }
 }

@@ -280,6 +280,20 @@ TEST_F(NDLinkListTest, LinkedOrAbsentElementsChangeNothing) {
     EXPECT_EQ(names(list), "abc");
 }
 
+TEST_F(NDLinkListTest, PrependAllMovesAWholeListToTheFrontInOrder) {
+    NDLinkList<Tracked> list, front, empty;
+    fill(list, "c");
+    fill(front, "ab");
+    list.prependAll(front);
+    EXPECT_EQ(names(list), "abc");
+    EXPECT_EQ(c.getPrevious(), &b);
+    EXPECT_TRUE(front.isEmpty());
+    empty.prependAll(list); // into an empty list, whose last is then the moved tail
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(empty.removeLast(), &c);
+    EXPECT_EQ(names(empty), "ab");
+}
+
 TEST_F(NDLinkListTest, IteratorOnATakenElementEnds) {
     NDLinkList<Tracked> list;
     fill(list, "abc");
