@@ -5,8 +5,9 @@
 #            Shift_JIS) beside xmlstarlet deleting the same meta elements
 #            with -P (keeping the layout, as we do): median time and peak
 #            memory of alternating runs;
-#   growth   our repair of 1, 10 and 50 MB UTF-8 books: time and peak per
-#            input byte, and their spread (largest over smallest);
+#   growth   repairs of 1, 10 and 50 MB UTF-8 books, ours beside the
+#            peer's: time and peak per input byte, and the spread of each
+#            (largest over smallest);
 #   chain    the registry's conversion chains beside glibc iconv (zum-bench);
 #   parse    our parse of a 10 MB document beside libxml2's (zum-bench).
 # RUNS (default 7) sets the runs of each median. Needs xmlstarlet,
@@ -56,44 +57,56 @@ book() { # megabytes encoding -> path of a generated book
 }
 
 row() { printf '%-34s %12s %12s %8s  %s\n' "$@"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
+
+# RUNS alternating runs on the book $1: ours into the file $2, the peer's into $3.
+alternate() {
+    : >"$2"; : >"$3"
+    for _ in $(seq "$runs"); do
+        runOnce "$1" "$2" "${ourRepair[@]}"
+        runOnce "$1" "$3" "${theirRepair[@]}"
+    done
+}
 
 repairRows() {
     for encoding in utf-8 shift_jis; do
         local source ours theirs
         source=$(book 10 "$encoding")
         ours="$work/ours-$encoding" theirs="$work/theirs-$encoding"
-        : >"$ours"; : >"$theirs"
-        for _ in $(seq "$runs"); do
-            runOnce "$source" "$ours" "${ourRepair[@]}"
-            runOnce "$source" "$theirs" "${theirRepair[@]}"
-        done
+        alternate "$source" "$ours" "$theirs"
         read -r t m < <(medians "$ours")
         read -r pt pm < <(medians "$theirs")
-        row "repair $encoding 10 MB, s" "$t" "$pt" "$(awk -v a="$t" -v b="$pt" 'BEGIN{printf "%.2f", a/b}')" "<= 0.50"
+        row "repair $encoding 10 MB, s" "$t" "$pt" "$(ratio "$t" "$pt")" "<= 0.50"
         row "repair $encoding 10 MB, MiB" "$(awk -v a="$m" 'BEGIN{printf "%.1f", a/1024}')" \
-            "$(awk -v a="$pm" 'BEGIN{printf "%.1f", a/1024}')" \
-            "$(awk -v a="$m" -v b="$pm" 'BEGIN{printf "%.2f", a/b}')" "<= 0.75"
+            "$(awk -v a="$pm" 'BEGIN{printf "%.1f", a/1024}')" "$(ratio "$m" "$pm")" "<= 0.75"
     done
 }
 
+# Time and peak per input byte of our repair and the peer's, alternating, at
+# each size; then the spread of each (largest over smallest): the peer's
+# spread shows what the fixed cost of a process leaves for any program.
 growthRows() {
-    local times="" peaks=""
+    local times="" peaks="" theirTimes="" theirPeaks=""
+    perByte() { awk -v v="$1" -v s="$2" -v b="$3" 'BEGIN{printf "%.2f", v*s/b}'; }
     for megabytes in 1 10 50; do
-        local source bytes file="$work/growth-$megabytes"
+        local source bytes ours="$work/growth-$megabytes" theirs="$work/growth-peer-$megabytes"
         source=$(book "$megabytes" utf-8)
         bytes=$(stat -c %s "$source")
-        : >"$file"
-        for _ in $(seq "$runs"); do runOnce "$source" "$file" "${ourRepair[@]}"; done
-        read -r t m < <(medians "$file")
-        local perTime perPeak
-        perTime=$(awk -v t="$t" -v b="$bytes" 'BEGIN{printf "%.2f", t*1e9/b}')
-        perPeak=$(awk -v m="$m" -v b="$bytes" 'BEGIN{printf "%.2f", m*1024/b}')
-        row "growth $megabytes MB, ns/byte  B/byte" "$perTime" "$perPeak" "" ""
-        times="$times $perTime" peaks="$peaks $perPeak"
+        alternate "$source" "$ours" "$theirs"
+        read -r t m < <(medians "$ours")
+        read -r pt pm < <(medians "$theirs")
+        local time peak theirTime theirPeak
+        time=$(perByte "$t" 1e9 "$bytes") theirTime=$(perByte "$pt" 1e9 "$bytes")
+        peak=$(perByte "$m" 1024 "$bytes") theirPeak=$(perByte "$pm" 1024 "$bytes")
+        row "growth $megabytes MB, ns/byte" "$time" "$theirTime" "$(ratio "$time" "$theirTime")" ""
+        row "growth $megabytes MB, B/byte" "$peak" "$theirPeak" "$(ratio "$peak" "$theirPeak")" ""
+        times="$times $time" peaks="$peaks $peak"
+        theirTimes="$theirTimes $theirTime" theirPeaks="$theirPeaks $theirPeak"
     done
     spread() { echo "$@" | awk '{ lo = hi = $1; for (i = 2; i <= NF; ++i) { if ($i < lo) lo = $i; if ($i > hi) hi = $i }
                                  printf "%.2f", hi / lo }'; }
-    row "growth spread, time  peak" "$(spread $times)" "$(spread $peaks)" "" "<= 1.15"
+    row "growth spread, time" "$(spread $times)" "$(spread $theirTimes)" "" "<= 1.15"
+    row "growth spread, peak" "$(spread $peaks)" "$(spread $theirPeaks)" "" "<= 1.15"
 }
 
 # The median of a zum-bench counter over the repetitions of one benchmark.
