@@ -6,7 +6,7 @@ namespace ZUM {
 
 // Memory for the many small objects of a document tree (nodes, attribute maps,
 // dictionary cells): cells of size classes 8 bytes apart, up to 256 bytes,
-// carved from slabs of 2 MiB that the platform may back with huge pages. A
+// carved from slabs of 2 MiB taken from the platform. A
 // freed cell goes to a free list of the freeing thread and serves the next
 // object of its class; slabs are kept for the life of the process.
 //
