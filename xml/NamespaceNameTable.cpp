@@ -11,9 +11,9 @@ std::size_t NamespaceNameTable::Hash::operator()(const NamespaceName& name) cons
 
 const NamespaceName* NamespaceNameTable::intern(const NamespaceName& name) {
     if (!name.prefix && !name.localName && !name.namespaceURI) return nullptr;
-    if (last && *last == name) return last;
-    last = &*records.insert(name).first;
-    return last;
+    const NamespaceName*& slot = recent[Hash()(name) % recent.size()];
+    if (!slot || !(*slot == name)) slot = &*records.insert(name).first;
+    return slot;
 }
 
 } // namespace ZUM

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <unordered_set>
 
@@ -21,7 +22,9 @@ private:
     };
 
     std::unordered_set<NamespaceName, Hash> records;
-    const NamespaceName* last = nullptr; // runs of nodes share their names
+    // The records asked for lately, by hash: a document uses few triples, over
+    // and over.
+    std::array<const NamespaceName*, 64> recent{};
 };
 
 } // namespace ZUM

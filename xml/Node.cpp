@@ -70,7 +70,7 @@ void Node::setNodeValue(const TStringPtr<u16>& value) {
 }
 
 void Node::setFixedName(const char16_t* name) {
-    nodeName = ownerDocument->internName(reinterpret_cast<const u16*>(name));
+    nodeName = ownerDocument->internFixedName(name);
 }
 
 void Node::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const {

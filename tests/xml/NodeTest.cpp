@@ -9,6 +9,8 @@
 #include "DomText.h"
 #include "tests/xml/ParseSupport.h"
 #include "xml/Attr.h"
+#include "xml/CDATASection.h"
+#include "xml/Comment.h"
 #include "xml/DOMException.h"
 #include "xml/Document.h"
 #include "xml/DtdAttlist.h"
@@ -176,4 +178,17 @@ TEST(Node, EveryKindKeepsTheValueSetOnItAndCopiesIt) {
         std::unique_ptr<Node> copy(node->cloneNode(false));
         EXPECT_EQ(ascii(*copy->getNodeValue()), "set");
     }
+}
+
+TEST(Node, KindsWithAFixedNameShareItsAtomWhateverCameBetween) {
+    Document doc;
+    std::unique_ptr<Node> first(doc.createTextNode(nullptr));
+    std::unique_ptr<Node> comment(doc.createComment(nullptr));
+    std::unique_ptr<Node> section(doc.createCDATASection(nullptr));
+    std::unique_ptr<Node> second(doc.createTextNode(nullptr));
+    EXPECT_EQ(ascii(*doc.getNodeName()), "#document");
+    EXPECT_EQ(ascii(*first->getNodeName()), "#text");
+    EXPECT_EQ(ascii(*comment->getNodeName()), "#comment");
+    EXPECT_EQ(ascii(*section->getNodeName()), "#cdata-section");
+    EXPECT_EQ(second->getNodeName(), first->getNodeName());
 }
