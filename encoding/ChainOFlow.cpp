@@ -35,23 +35,26 @@ void ChainOFlow::write16(u16 unit) {
 }
 
 void ChainOFlow::write16Many(u32 total, const u16* units, u32& written) {
-    // The serialiser writes mostly short pieces: names, quotes, brackets.
-    if (total <= 16 && BlockUnits - count >= total) {
+    // The serialiser writes mostly short pieces: names, quotes, brackets; the
+    // rest is kept out of this path so that it calls nothing.
+    if (total > 16 || BlockUnits - count < total) [[unlikely]] {
+        holdLong(total, units);
+    } else {
         for (u32 i = 0; i < total; ++i) held[count + i] = units[i];
         count += total;
-        written = total;
-        if (total) atStart = false;
-        return;
     }
-    written = 0;
-    while (written < total) {
-        if (count == BlockUnits) convertHeld(false);
-        const u32 n = std::min(total - written, BlockUnits - count);
-        std::memcpy(held + count, units + written, n * sizeof(u16));
-        count += n;
-        written += n;
-    }
+    written = total;
     if (total) atStart = false;
+}
+
+void ChainOFlow::holdLong(u32 total, const u16* units) {
+    for (u32 taken = 0; taken < total;) {
+        if (count == BlockUnits) convertHeld(false);
+        const u32 n = std::min(total - taken, BlockUnits - count);
+        std::memcpy(held + count, units + taken, n * sizeof(u16));
+        count += n;
+        taken += n;
+    }
 }
 
 // Each block is read to its end, which leaves the chain with nothing pending:

@@ -28,6 +28,8 @@ public:
 
 private:
     void convertHeld(bool all);
+    // Holds units beyond the short-piece path, converting each full block.
+    [[gnu::noinline]] void holdLong(u32 total, const u16* units);
 
     CompositIFilter* chain;
     OFlow* destination;
