@@ -501,9 +501,12 @@ void XMLParser::expandEntity(Utf16String& text, std::vector<const Utf16String*> 
     source->pushUnit(unit.release());
 }
 
+// Every unit that may start a name may also go on with one, so a name is read
+// in one run once its first unit is known to start one.
 Utf16String& XMLParser::readName(Utf16String& out) {
     out.clear();
-    if (!source->readWhileClass(NameStartMask, out)) fail(ErrNameStart);
+    const int first = source->peek();
+    if (first < 0 || !(nameCharClass[first] & NameStartMask)) fail(ErrNameStart);
     source->readWhileClass(NameCharMask, out);
     return out;
 }
