@@ -291,14 +291,17 @@ void XMLParser::parseContent(Element* element) {
         int next = source->peek();
         if (next == u'<') {
             if (text) endText(text);
-            if (source->peekMatch(u"</")) return;
-            if (source->matchAndSkip(u"<![CDATA[")) {
+            // The unit after "<" tells markup apart; most often it starts a name.
+            const int after = source->peekAt(1);
+            if (after == u'/') return;
+            const bool declarative = after == u'!' || after == u'?';
+            if (declarative && source->matchAndSkip(u"<![CDATA[")) {
                 Node* section = append(element, document->createCDATASection(nullptr));
                 source->readUntilString(CDataEnd.data, CDataEnd.size, *section->getNodeValue());
                 if (!source->matchAndSkip(u"]]>")) fail(ErrCDataEnd);
-            } else if (source->matchAndSkip(u"<?")) {
+            } else if (declarative && source->matchAndSkip(u"<?")) {
                 parsePI(element);
-            } else if (source->matchAndSkip(u"<!--")) {
+            } else if (declarative && source->matchAndSkip(u"<!--")) {
                 parseComment(element);
             } else {
                 source->skip(1);

@@ -22,9 +22,11 @@ private:
 
 } // namespace
 
-int XMLParserSrc::peek() const {
-    for (XMLParserSrcUnit* unit = first(); unit; unit = unit->getNext())
-        if (unit->position < unit->end) return *unit->position;
+int XMLParserSrc::peekAt(u32 offset) const {
+    for (XMLParserSrcUnit* unit = first(); unit; unit = unit->getNext()) {
+        if (offset < unit->remaining()) return unit->position[offset];
+        offset -= unit->remaining();
+    }
     return -1;
 }
 

@@ -22,7 +22,9 @@ public:
     XMLParserSrcUnit* popUnit() { return removeFirst(); }
 
     // The next code unit, or -1 at end of input; consumes nothing.
-    int peek() const;
+    int peek() const { return peekAt(0); }
+    // The unit `offset` units ahead of the next one, or -1 past the end.
+    int peekAt(u32 offset) const;
     bool atEnd() const { return peek() < 0; }
     // Code units left in all units together.
     std::uint64_t remaining() const;
