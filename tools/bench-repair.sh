@@ -33,19 +33,18 @@ ourRepair=("$cli" -q)
 
 # Appends "seconds peak-KiB" of one run of the command (its file argument
 # appended) on a fresh copy of the book $1 to the file $2. The clock is read
-# in nanoseconds around the run: time's own figure counts only hundredths,
+# in microseconds around the run: time's own figure counts only hundredths,
 # too coarse for a 1 MB book.
 runOnce() {
     local source=$1 results=$2 start end
     shift 2
     cp "$source" "$work/ncc.html"
     rm -rf "$work/ncc.html.old"
-    start=$(date +%s%N)
+    start=$EPOCHREALTIME
     /usr/bin/time -f "%M" -o "$work/time" "$@" "$work/ncc.html" >"$work/out" 2>"$work/err" ||
         { echo "bench-repair: failed: $*" >&2; cat "$work/err" >&2; exit 1; }
-    end=$(date +%s%N)
-    echo "$(awk -v s="$start" -v e="$end" 'BEGIN{printf "%.4f", (e - s) / 1e9}') $(cat "$work/time")" \
-        >>"$results"
+    end=$EPOCHREALTIME
+    echo "$(awk -v s="$start" -v e="$end" 'BEGIN{printf "%.4f", e - s}') $(cat "$work/time")" >>"$results"
 }
 
 # "median-seconds median-peak-KiB" of the runs in a file.
