@@ -26,7 +26,8 @@ protected:
         const ZUM::u16* units = text.data();
         const ZUM::u32 length = text.length();
         for (ZUM::u32 i = 0; i < length; ++i) {
-            // Plain units four at a time.
+            // Plain units eight, then four at a time.
+            while (length - i >= 8 && plainWord(units + i) && plainWord(units + i + 4)) i += 8;
             while (length - i >= 4 && plainWord(units + i)) i += 4;
             if (i == length) break;
             const ZUM::u16 unit = units[i];

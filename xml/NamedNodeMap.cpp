@@ -53,12 +53,14 @@ void NamedNodeMap::replace(Node* present, Node* node) {
 
 Node* NamedNodeMap::setNamedItem(Node* node) {
     if (!node) return nullptr;
+    // A new name, the common case, goes in with one walk down the tree.
+    if (add(node)) {
+        adopt(node);
+        return nullptr;
+    }
     Node* present = get(keyOf(node));
     if (present == node) return nullptr;
-    if (present)
-        replace(present, node);
-    else
-        enter(node);
+    replace(present, node);
     return present;
 }
 
