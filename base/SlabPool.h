@@ -6,9 +6,9 @@ namespace ZUM {
 
 // Memory for the many small objects of a document tree (nodes, attribute maps,
 // dictionary cells): cells of size classes 8 bytes apart, up to 256 bytes,
-// carved from slabs of 2 MiB taken from the platform. A
-// freed cell goes to a free list of the freeing thread and serves the next
-// object of its class; slabs are kept for the life of the process.
+// carved from slabs of 2 MiB taken from the platform. A freed cell goes to a
+// free list of the freeing thread and serves the next object of its class;
+// slabs are kept for the life of the process.
 //
 // Sanitizer builds use the global allocator instead, so that every object is
 // still checked on its own.

@@ -294,14 +294,14 @@ void XMLParser::parseContent(Element* element) {
             // The unit after "<" tells markup apart; most often it starts a name.
             const int after = source->peekAt(1);
             if (after == u'/') return;
-            const bool declarative = after == u'!' || after == u'?';
-            if (declarative && source->matchAndSkip(u"<![CDATA[")) {
+            const bool bangOrQuestion = after == u'!' || after == u'?';
+            if (bangOrQuestion && source->matchAndSkip(u"<![CDATA[")) {
                 Node* section = append(element, document->createCDATASection(nullptr));
                 source->readUntilString(CDataEnd.data, CDataEnd.size, *section->getNodeValue());
                 if (!source->matchAndSkip(u"]]>")) fail(ErrCDataEnd);
-            } else if (declarative && source->matchAndSkip(u"<?")) {
+            } else if (bangOrQuestion && source->matchAndSkip(u"<?")) {
                 parsePI(element);
-            } else if (declarative && source->matchAndSkip(u"<!--")) {
+            } else if (bangOrQuestion && source->matchAndSkip(u"<!--")) {
                 parseComment(element);
             } else {
                 source->skip(1);
