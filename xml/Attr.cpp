@@ -5,9 +5,7 @@
 namespace ZUM {
 
 Node* Attr::cloneNode(bool) {
-    std::unique_ptr<Attr> copy = copyBase<Attr>();
-    copy->specified = specified;
-    return copy.release();
+    return copyBase<Attr>().release();
 }
 
 void Attr::output(XMLOutputter& out) {

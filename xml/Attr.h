@@ -16,8 +16,8 @@ public:
     // name="escaped value"
     void output(XMLOutputter& out) override;
 
-    bool getSpecified() const { return specified; }
-    void setSpecified(bool set) { specified = set; }
+    bool getSpecified() const { return kindFlag; }
+    void setSpecified(bool set) { kindFlag = set; }
     // The element whose map holds the attribute, null while it is in none.
     Element* getOwnerElement() const { return ownerElement; }
 
@@ -26,7 +26,6 @@ private:
 
     const Utf16String* presentValue() const override { return &nodeValue; }
     Utf16String nodeValue{Utf16String::NoBuffer};
-    bool specified = false;
     Element* ownerElement = nullptr;
 };
 

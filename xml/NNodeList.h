@@ -6,21 +6,14 @@
 
 namespace ZUM {
 
-// The child list of a node: a proxy over an intrusive list that owns its
-// nodes, so the links live in the children and destroying the list destroys
-// them. The intrusive list is kept inside the proxy, so a child list is one
-// allocation.
+// The child list of a node seen as a list: a proxy over the node's own
+// intrusive list, whose links live in the children. The node owns the list
+// and the children; the proxy owns neither and is made only when asked for.
 class NNodeList : public NodeList {
 public:
-    NNodeList();
+    explicit NNodeList(NDLinkList<Node>& children) : NodeList(children) {}
     ZUM_SLAB_ALLOCATED
     ~NNodeList() override;
-
-    // Moves all of `other`'s nodes, in their order, to the front of this list.
-    void prependAll(NNodeList& other) { children.prependAll(other.children); }
-
-private:
-    NDLinkList<Node> children;
 };
 
 } // namespace ZUM

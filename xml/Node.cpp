@@ -13,7 +13,7 @@ Node::Node(Document* ownerDocument, std::int16_t nodeType)
 
 Node::~Node() {
     if (!parts) return;
-    LinkList<BufferPointer>* bufferPointers = parts->bufferPointers.get();
+    LinkList<BufferPointer>* bufferPointers = parts->rare ? parts->rare->bufferPointers.get() : nullptr;
     while (BufferPointer* pointer = bufferPointers ? bufferPointers->removeFirst() : nullptr) {
         pointer->node = nullptr;
         pointer->text = nullptr;
@@ -26,7 +26,7 @@ Node::~Node() {
 // at any depth; each node is visited once.
 void Node::deleteChildren() {
     if (!parts) return;
-    NNodeList& childNodes = parts->childNodes;
+    NDLinkList<Node>& childNodes = parts->childNodes;
     while (Node* child = childNodes.removeFirst()) {
         if (child->parts) childNodes.prependAll(child->parts->childNodes);
         delete child;
@@ -34,23 +34,35 @@ void Node::deleteChildren() {
 }
 
 Node::Parts& Node::ownParts() const {
-    if (!parts) parts = std::make_unique<Parts>();
+    if (!parts) parts = std::make_unique<Parts>(const_cast<Node*>(this));
     return *parts;
 }
 
-NNodeList& Node::children() {
+Node::RareParts& Node::ownRareParts() const {
+    Parts& own = ownParts();
+    if (!own.rare) own.rare = std::make_unique<RareParts>();
+    return *own.rare;
+}
+
+NDLinkList<Node>& Node::children() {
     return ownParts().childNodes;
 }
 
+NNodeList* Node::getChildNodes() {
+    RareParts& rare = ownRareParts();
+    if (!rare.childList) rare.childList = std::make_unique<NNodeList>(children());
+    return rare.childList.get();
+}
+
 const Utf16String* Node::presentValue() const {
-    return parts ? parts->nodeValue.get() : nullptr;
+    return parts && parts->rare ? parts->rare->nodeValue.get() : nullptr;
 }
 
 Utf16String* Node::getNodeValue() {
     if (const Utf16String* value = presentValue()) return const_cast<Utf16String*>(value);
-    Parts& own = ownParts();
-    own.nodeValue = std::make_unique<Utf16String>(Utf16String::NoBuffer);
-    return own.nodeValue.get();
+    RareParts& rare = ownRareParts();
+    rare.nodeValue = std::make_unique<Utf16String>(Utf16String::NoBuffer);
+    return rare.nodeValue.get();
 }
 
 void Node::setNodeValue(const u16* data, u32 count) {
@@ -139,21 +151,20 @@ Node* Node::appendChild(Node* child) {
 void Node::output(XMLOutputter&) {}
 
 NamedNodeMap* Node::getAttributes() const {
-    Parts& own = ownParts();
-    if (!own.attributes) own.attributes = std::make_unique<NamedNodeMap>(const_cast<Node*>(this));
-    return own.attributes.get();
+    return &ownParts().attributes;
 }
 
 void Node::addBufferPointer(BufferPointer* pointer) {
-    Parts& own = ownParts();
-    if (!own.bufferPointers) own.bufferPointers = std::make_unique<LinkList<BufferPointer>>();
-    if (!pointer || !own.bufferPointers->add(pointer)) return;
+    RareParts& rare = ownRareParts();
+    if (!rare.bufferPointers) rare.bufferPointers = std::make_unique<LinkList<BufferPointer>>();
+    if (!pointer || !rare.bufferPointers->add(pointer)) return;
     pointer->node = this;
     pointer->text = getNodeValue();
 }
 
 bool Node::removeBufferPointer(BufferPointer* pointer) {
-    return parts && parts->bufferPointers && parts->bufferPointers->remove(pointer);
+    return parts && parts->rare && parts->rare->bufferPointers &&
+           parts->rare->bufferPointers->remove(pointer);
 }
 
 void Node::copyAttributesFrom(Node& source) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/LinkList.h"
+#include "base/NDLinkList.h"
 #include "base/NDLinkListNode.h"
 #include "base/SlabPool.h"
 #include "base/TString.h"
@@ -80,12 +81,13 @@ public:
     virtual Utf16String* getNamespaceURI() const {
         return namespaceName ? namespaceName->namespaceURI : nullptr;
     }
-    virtual NNodeList* getChildNodes() { return &children(); }
+    // Made on first use: the tree itself never needs it.
+    virtual NNodeList* getChildNodes();
     virtual Node* getFirstChild() const { return parts ? parts->childNodes.first() : nullptr; }
     virtual Node* getLastChild() const { return parts ? parts->childNodes.last() : nullptr; }
     virtual Node* getPreviousSibling() const { return getPrevious(); }
     virtual Node* getNextSibling() const { return getNext(); }
-    // Made on first use: most nodes never have attributes.
+    // Made on first use, with the child list: most nodes have neither.
     virtual NamedNodeMap* getAttributes() const;
     virtual Document* getOwnerDocument() const { return ownerDocument; }
     // The insertions take a detached node other than this one; a refused
@@ -128,6 +130,7 @@ protected:
         base.namespaceName = namespaceName;
         if (const Utf16String* value = presentValue()) base.getNodeValue()->assign(*value);
         base.explicitEndTag = explicitEndTag;
+        base.kindFlag = kindFlag;
         return copy;
     }
     // Copies the attributes of `source` into this node's map, in map order.
@@ -144,25 +147,37 @@ protected:
     Node* parentNode = nullptr;
     std::int16_t nodeType;
     bool explicitEndTag = false;
+    // A flag of the kind's own (an attribute's "specified"), kept here in
+    // room the fields above leave free.
+    bool kindFlag = false;
     Utf16String* nodeName = nullptr;
     // Prefix, local name and namespace name, shared with the document's other
     // nodes of the same three; null when all three are null.
     const NamespaceName* namespaceName = nullptr;
 
-    NNodeList& children();
+    NDLinkList<Node>& children();
     // The attribute map, or null while none was made.
-    NamedNodeMap* presentAttributes() const { return parts ? parts->attributes.get() : nullptr; }
+    NamedNodeMap* presentAttributes() const { return parts ? &parts->attributes : nullptr; }
 
 private:
     // What a node holds besides its names, made with the first of its parts.
-    struct Parts {
+    // The parts few nodes ever use wait in a record of their own, so that the
+    // elements of a large tree carry only their children and attributes.
+    struct RareParts {
         ZUM_SLAB_ALLOCATED
-        NNodeList childNodes;
-        std::unique_ptr<NamedNodeMap> attributes;
+        std::unique_ptr<NNodeList> childList;
         std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
         std::unique_ptr<Utf16String> nodeValue;
     };
+    struct Parts {
+        explicit Parts(Node* owner) : attributes(owner) {}
+        ZUM_SLAB_ALLOCATED
+        NDLinkList<Node> childNodes{true};
+        NamedNodeMap attributes;
+        std::unique_ptr<RareParts> rare;
+    };
     Parts& ownParts() const;
+    RareParts& ownRareParts() const;
 
     mutable std::unique_ptr<Parts> parts;
 

@@ -123,6 +123,7 @@ TEST(Node, DeepCopyOfAnElementCopiesAttributesAndSubtree) {
     ASSERT_NE(id, nullptr);
     EXPECT_NE(id, inner->getAttributes()->getNamedItem(utf16("id")));
     EXPECT_EQ(static_cast<Attr*>(id)->getOwnerElement(), copiedInner);
+    EXPECT_TRUE(static_cast<Attr*>(id)->getSpecified());
     EXPECT_EQ(domtext::serialise(*copy), domtext::serialise(*source));
 
     std::unique_ptr<Node> shallow(source->cloneNode(false));
