@@ -1,11 +1,23 @@
 #include "xml/Attr.h"
 
+#include "xml/Element.h"
 #include "xml/XMLOutputter.h"
 
 namespace ZUM {
 
 Node* Attr::cloneNode(bool) {
     return copyBase<Attr>().release();
+}
+
+Element* Attr::getOwnerElement() const {
+    return static_cast<Element*>(parentLink());
+}
+
+void Attr::setOwnerElement(Element* element) {
+    if (element)
+        linkTo(element);
+    else
+        unlink();
 }
 
 void Attr::output(XMLOutputter& out) {

@@ -19,14 +19,18 @@ public:
     bool getSpecified() const { return kindFlag; }
     void setSpecified(bool set) { kindFlag = set; }
     // The element whose map holds the attribute, null while it is in none.
-    Element* getOwnerElement() const { return ownerElement; }
+    Element* getOwnerElement() const;
+    // An attribute has no parent, also while an element holds it.
+    Node* getParentNode() const override { return nullptr; }
 
 private:
     friend class NamedNodeMap;
 
+    // The element whose map holds the attribute is kept in the parent link.
+    void setOwnerElement(Element* element);
+
     const Utf16String* presentValue() const override { return &nodeValue; }
     Utf16String nodeValue{Utf16String::NoBuffer};
-    Element* ownerElement = nullptr;
 };
 
 } // namespace ZUM

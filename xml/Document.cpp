@@ -18,7 +18,7 @@ Document::Document() : Node(this, DocumentNode), implementation(sharedDOMImpleme
     auto type = std::make_unique<DocumentType>(this);
     auto decl = std::make_unique<XMLDecl>(this);
     if (!children().append(decl.get())) throw DOMException{DOMException::NotFoundErr};
-    decl->parentNode = this;
+    decl->linkTo(this);
     xmlDecl = decl.release();
     doctype = type.release();
 }
@@ -61,7 +61,8 @@ void Document::output(XMLOutputter& out) {
 // interned again in its own tables, so it outlives the source.
 void Document::adoptTree() {
     auto adopt = [this](Node& node) {
-        node.ownerDocument = this;
+        if (!node.parentLink()) node.upLink = marked(this);
+        if (node.parts) node.parts->document = this;
         if (node.nodeName) node.nodeName = names.intern(*node.nodeName);
         if (const NamespaceName* parts = node.namespaceName) {
             auto again = [](AtomTable& table, Utf16String* atom) {
@@ -81,7 +82,7 @@ void Document::adoptTree() {
             node = child;
             continue;
         }
-        while (node != this && !node->getNextSibling()) node = node->parentNode;
+        while (node != this && !node->getNextSibling()) node = node->parentLink();
         node = node == this ? nullptr : node->getNextSibling();
     }
 }

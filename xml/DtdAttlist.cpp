@@ -24,9 +24,10 @@ void DtdAttlist::addEnumerationValue(const Utf16String& value) {
 void DtdAttlist::output(XMLOutputter& out) {
     if (first) {
         out.write(u"<!ATTLIST");
-        if (parentNode && parentNode->getNodeName()) {
+        Node* element = parentLink();
+        if (element && element->getNodeName()) {
             out.writeChar(u' ');
-            out.write(*parentNode->getNodeName());
+            out.write(*element->getNodeName());
         }
     }
     out.writeChar(u' ');

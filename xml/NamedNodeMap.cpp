@@ -26,13 +26,13 @@ int NamedNodeMap::compare(const Utf16String* a, const Utf16String* b) const {
 void NamedNodeMap::adopt(Node* node) const {
     if (node->getNodeType() != Node::AttributeNode) return;
     bool elementMap = ownerNode && ownerNode->getNodeType() == Node::ElementNode;
-    static_cast<Attr*>(node)->ownerElement =
-        elementMap ? static_cast<Element*>(ownerNode) : nullptr;
+    static_cast<Attr*>(node)->setOwnerElement(elementMap ? static_cast<Element*>(ownerNode)
+                                                         : nullptr);
 }
 
 void NamedNodeMap::disown(Node* node) {
     if (node->getNodeType() == Node::AttributeNode)
-        static_cast<Attr*>(node)->ownerElement = nullptr;
+        static_cast<Attr*>(node)->setOwnerElement(nullptr);
 }
 
 void NamedNodeMap::enter(Node* node) {

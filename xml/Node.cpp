@@ -9,7 +9,16 @@ namespace ZUM {
 static_assert(alignof(Node) <= SlabPool::CellAlignment);
 
 Node::Node(Document* ownerDocument, std::int16_t nodeType)
-    : ownerDocument(ownerDocument), nodeType(nodeType) {}
+    : nodeType(nodeType), upLink(marked(ownerDocument)) {}
+
+// At most one step up: a parent holds its children, so it has its parts.
+Document* Node::document() const {
+    const Node* node = this;
+    while (!node->parts && !(node->upLink & DocumentMark))
+        node = reinterpret_cast<const Node*>(node->upLink);
+    if (node->parts) return node->parts->document;
+    return reinterpret_cast<Document*>(node->upLink & ~DocumentMark);
+}
 
 Node::~Node() {
     if (!parts) return;
@@ -34,7 +43,7 @@ void Node::deleteChildren() {
 }
 
 Node::Parts& Node::ownParts() const {
-    if (!parts) parts = std::make_unique<Parts>(const_cast<Node*>(this));
+    if (!parts) parts = std::make_unique<Parts>(const_cast<Node*>(this), document());
     return *parts;
 }
 
@@ -82,7 +91,7 @@ void Node::setNodeValue(const TStringPtr<u16>& value) {
 }
 
 void Node::setFixedName(const char16_t* name) {
-    nodeName = ownerDocument->internFixedName(name);
+    nodeName = document()->internFixedName(name);
 }
 
 void Node::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const {
@@ -92,29 +101,29 @@ void Node::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) con
 }
 
 void Node::setPrefix(const u16* terminated) {
-    setPrefixAtom(ownerDocument->internPrefix(terminated));
+    setPrefixAtom(document()->internPrefix(terminated));
 }
 
 void Node::setPrefix(const Utf16String& text) {
-    setPrefixAtom(ownerDocument->internPrefix(text));
+    setPrefixAtom(document()->internPrefix(text));
 }
 
 void Node::setPrefix(const Utf16String* orNull) {
-    setPrefixAtom(orNull ? ownerDocument->internPrefix(*orNull) : nullptr);
+    setPrefixAtom(orNull ? document()->internPrefix(*orNull) : nullptr);
 }
 
 void Node::setPrefixAtom(Utf16String* prefix) {
-    namespaceName = ownerDocument->internNamespaceName({prefix, getLocalName(), getNamespaceURI()});
+    namespaceName = document()->internNamespaceName({prefix, getLocalName(), getNamespaceURI()});
 }
 
 void Node::checkDetached(Node* child) const {
-    if (!child || child == this || child->parentNode) throw DOMException{DOMException::NotFoundErr};
+    if (!child || child == this || child->parentLink()) throw DOMException{DOMException::NotFoundErr};
 }
 
 // Completes an insertion the child list accepted, or reports its refusal.
 Node* Node::linked(Node* child, bool done) {
     if (!done) throw DOMException{DOMException::NotFoundErr};
-    child->parentNode = this;
+    child->linkTo(this);
     return child;
 }
 
@@ -130,16 +139,16 @@ Node* Node::insertAfter(Node* newChild, Node* refChild) {
 
 Node* Node::replaceChild(Node* newChild, Node* oldChild) {
     checkDetached(newChild);
-    if (!oldChild || oldChild->parentNode != this) throw DOMException{DOMException::NotFoundErr};
+    if (!oldChild || oldChild->parentLink() != this) throw DOMException{DOMException::NotFoundErr};
     linked(newChild, children().replace(oldChild, newChild));
-    oldChild->parentNode = nullptr;
+    oldChild->unlink();
     return newChild;
 }
 
 Node* Node::removeChild(Node* child) {
-    if (!child || child->parentNode != this || !children().remove(child))
+    if (!child || child->parentLink() != this || !children().remove(child))
         throw DOMException{DOMException::NotFoundErr};
-    child->parentNode = nullptr;
+    child->unlink();
     return child;
 }
 
@@ -199,9 +208,9 @@ void Node::copyChildrenFrom(Node& source) {
             copy.release();
         }
         while (!from->getNextSibling()) {
-            from = from->parentNode;
+            from = from->parentLink();
             if (from == &source) return;
-            into = into->parentNode;
+            into = into->parentLink();
         }
         from = from->getNextSibling();
     }

@@ -60,7 +60,7 @@ public:
     virtual ~Node();
 
     virtual std::int16_t getNodeType() const { return nodeType; }
-    virtual Node* getParentNode() const { return parentNode; }
+    virtual Node* getParentNode() const { return parentLink(); }
     virtual Utf16String* getNodeName() const { return nodeName; }
     virtual Utf16String* getNodeValue();
     virtual void setNodeValue(const u16* data, u32 count);
@@ -89,7 +89,7 @@ public:
     virtual Node* getNextSibling() const { return getNext(); }
     // Made on first use, with the child list: most nodes have neither.
     virtual NamedNodeMap* getAttributes() const;
-    virtual Document* getOwnerDocument() const { return ownerDocument; }
+    virtual Document* getOwnerDocument() const { return document(); }
     // The insertions take a detached node other than this one; a refused
     // operation (also a null or absent reference child) throws DOMException 8
     // and changes nothing. replaceChild answers newChild; the node taken out by
@@ -124,7 +124,7 @@ protected:
     // with a copy of its value: the common part of every kind's copy.
     template <class Kind>
     std::unique_ptr<Kind> copyBase() const {
-        auto copy = std::make_unique<Kind>(ownerDocument);
+        auto copy = std::make_unique<Kind>(document());
         Node& base = *copy;
         base.nodeName = nodeName;
         base.namespaceName = namespaceName;
@@ -143,8 +143,19 @@ protected:
     // request, or null while none was.
     virtual const Utf16String* presentValue() const;
 
-    Document* ownerDocument;
-    Node* parentNode = nullptr;
+    // The node's parent in a tree, or the element whose map holds an
+    // attribute; else (detached, and for the document itself) the node's
+    // document, marked by the low bit. One word keeps both: a node that holds
+    // children or attributes keeps its document among its parts, so a node
+    // in a tree or map finds it in its parent's.
+    Node* parentLink() const {
+        return upLink & DocumentMark ? nullptr : reinterpret_cast<Node*>(upLink);
+    }
+    void linkTo(Node* parent) { upLink = reinterpret_cast<std::uintptr_t>(parent); }
+    // Detaches the node: it keeps the document it had through its parent.
+    void unlink() { upLink = marked(document()); }
+    Document* document() const;
+
     std::int16_t nodeType;
     bool explicitEndTag = false;
     // A flag of the kind's own (an attribute's "specified"), kept here in
@@ -170,8 +181,9 @@ private:
         std::unique_ptr<Utf16String> nodeValue;
     };
     struct Parts {
-        explicit Parts(Node* owner) : attributes(owner) {}
+        Parts(Node* owner, Document* document) : document(document), attributes(owner) {}
         ZUM_SLAB_ALLOCATED
+        Document* document;
         NDLinkList<Node> childNodes{true};
         NamedNodeMap attributes;
         std::unique_ptr<RareParts> rare;
@@ -180,6 +192,12 @@ private:
     RareParts& ownRareParts() const;
 
     mutable std::unique_ptr<Parts> parts;
+
+    static constexpr std::uintptr_t DocumentMark = 1;
+    static std::uintptr_t marked(Document* document) {
+        return reinterpret_cast<std::uintptr_t>(document) | DocumentMark;
+    }
+    std::uintptr_t upLink;
 
     void setPrefixAtom(Utf16String* prefix);
     Node* linked(Node* child, bool done);

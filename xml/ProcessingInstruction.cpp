@@ -7,7 +7,7 @@ namespace ZUM {
 
 Node* ProcessingInstruction::cloneNode(bool) {
     std::unique_ptr<ProcessingInstruction> copy = copyBase<ProcessingInstruction>();
-    copy->nodeName = nodeName ? ownerDocument->internName(*nodeName) : nullptr;
+    copy->nodeName = nodeName ? document()->internName(*nodeName) : nullptr;
     return copy.release();
 }
 

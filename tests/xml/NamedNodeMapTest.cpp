@@ -63,6 +63,8 @@ TEST(NamedNodeMap, SetNamedItemHandsBackTheReplacedNode) {
     Attr* first = doc.createAttribute(utf16("k"));
     EXPECT_EQ(map->setNamedItem(first), nullptr);
     EXPECT_EQ(first->getOwnerElement(), e.get());
+    EXPECT_EQ(first->getParentNode(), nullptr);
+    EXPECT_EQ(first->getOwnerDocument(), &doc);
     // Entering the node already there changes nothing and hands nothing back.
     EXPECT_EQ(map->setNamedItem(first), nullptr);
 
@@ -70,6 +72,7 @@ TEST(NamedNodeMap, SetNamedItemHandsBackTheReplacedNode) {
     std::unique_ptr<Node> replaced(map->setNamedItem(second));
     EXPECT_EQ(replaced.get(), first);
     EXPECT_EQ(first->getOwnerElement(), nullptr);
+    EXPECT_EQ(first->getOwnerDocument(), &doc);
     EXPECT_EQ(second->getOwnerElement(), e.get());
     EXPECT_EQ(map->getNamedItem(utf16("k")), second);
 

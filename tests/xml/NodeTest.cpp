@@ -83,6 +83,7 @@ TEST_F(ChildList, EditsLinkBothWaysAndSetTheParent) {
     std::unique_ptr<Node> old(children[0]);
     EXPECT_EQ(parent->replaceChild(z, children[0]), z);
     EXPECT_EQ(old->getParentNode(), nullptr);
+    EXPECT_EQ(old->getOwnerDocument(), &doc);
     EXPECT_EQ(z->getParentNode(), parent);
     EXPECT_EQ(names(), "zbcx");
 }
@@ -98,6 +99,9 @@ TEST_F(ChildList, RefusedOperationsThrowAndChangeNothing) {
     expectRefused([&] { parent->appendChild(children[1]); });
     expectRefused([&] { parent->appendChild(parent); });
     expectRefused([&] { parent->appendChild(nullptr); });
+    // An attribute its element's map holds.
+    setAttribute(*only, utf16("id"), nullptr);
+    expectRefused([&] { parent->appendChild(only->getAttributes()->getNamedItem(utf16("id"))); });
     // Not a child of this node.
     expectRefused([&] { parent->removeChild(only); });
     expectRefused([&] { parent->removeChild(loose.get()); });
