@@ -36,7 +36,7 @@ public:
         TreeNode* parent;
         int side;
         if (search(keyOf(element), parent, side)) return false;
-        TreeNode* leaf = new TreeNode{element, parent};
+        TreeNode* leaf = new TreeNode(element, parent);
         if (!parent)
             root = leaf;
         else
@@ -87,7 +87,8 @@ public:
 
 protected:
     struct TreeNode;
-    using Side = TreeNode* TreeNode::*;
+    class ChildLink;
+    using Side = ChildLink TreeNode::*;
 
     // Puts `element` in the place of the element with an equal key, taking no
     // memory. Answers the element replaced, or null (changing nothing).
@@ -99,17 +100,49 @@ protected:
         return replaced;
     }
 
+    // A child link whose three low bits, always zero in a cell's address,
+    // carry three bits of the node's height, so that a tree node is four
+    // words. Only an address is ever assigned to a link, never another link
+    // with its bits.
+    class ChildLink {
+    public:
+        ChildLink() = default;
+        ChildLink(const ChildLink&) = delete;
+        ChildLink& operator=(const ChildLink&) = delete;
+        ChildLink& operator=(TreeNode* node) {
+            bits = reinterpret_cast<std::uintptr_t>(node) | (bits & LowBits);
+            return *this;
+        }
+        operator TreeNode*() const { return reinterpret_cast<TreeNode*>(bits & ~LowBits); }
+        TreeNode* operator->() const { return *this; }
+
+        unsigned low() const { return bits & LowBits; }
+        void setLow(unsigned value) { bits = (bits & ~LowBits) | value; }
+
+    private:
+        static constexpr std::uintptr_t LowBits = 7;
+        std::uintptr_t bits = 0;
+    };
+
     struct TreeNode {
+        TreeNode(T* element, TreeNode* parent) : element(element), parent(parent) { setHeight(1); }
+
         T* element;
-        TreeNode* parent = nullptr;
-        TreeNode* left = nullptr;
-        TreeNode* right = nullptr;
-        std::int32_t height = 1; // a leaf is 1, an absent subtree 0
+        TreeNode* parent;
+        ChildLink left;
+        ChildLink right;
 
         ZUM_SLAB_ALLOCATED
 
-        static int heightOf(const TreeNode* node) { return node ? node->height : 0; }
-        void updateHeight() { height = std::max(heightOf(left), heightOf(right)) + 1; }
+        // A leaf is 1, an absent subtree 0. Six bits suffice: a tree of
+        // height 64 would need more nodes than any memory holds.
+        int height() const { return left.low() | right.low() << 3; }
+        void setHeight(int height) {
+            left.setLow(height & 7);
+            right.setLow(height >> 3);
+        }
+        static int heightOf(const TreeNode* node) { return node ? node->height() : 0; }
+        void updateHeight() { setHeight(std::max(heightOf(left), heightOf(right)) + 1); }
 
         // The last node reached by following `side` links.
         static TreeNode* outermost(TreeNode* node, Side side) {
@@ -132,7 +165,7 @@ protected:
         }
     };
 
-    static_assert(alignof(TreeNode) <= SlabPool::CellAlignment);
+    static_assert(alignof(TreeNode) <= SlabPool::CellAlignment && SlabPool::CellAlignment >= 8);
     TreeNode* root = nullptr;
 
 private:
@@ -222,8 +255,8 @@ private:
             int hl = TreeNode::heightOf(node->left), hr = TreeNode::heightOf(node->right);
             bool balanced = std::abs(hl - hr) <= 1;
             int height = std::max(hl, hr) + 1;
-            if (balanced && height == node->height) return;
-            node->height = height;
+            if (balanced && height == node->height()) return;
+            node->setHeight(height);
             if (!balanced) node = rotate(node);
             node = node->parent;
         }
@@ -255,7 +288,7 @@ private:
                 setChild(replacement, Left, left);
                 setChild(replacement, Right, right);
             }
-            replacement->height = node->height;
+            replacement->setHeight(node->height());
         }
         replaceChild(node->parent, node, replacement);
         delete node;

@@ -452,8 +452,8 @@ private:
         if (!node) return 0;
         int hl = heightIfSound(node->left, node), hr = heightIfSound(node->right, node);
         bool sound = hl >= 0 && hr >= 0 && node->parent == parent && std::abs(hl - hr) <= 1 &&
-                     node->height == std::max(hl, hr) + 1;
-        return sound ? node->height : -1;
+                     node->height() == std::max(hl, hr) + 1;
+        return sound ? node->height() : -1;
     }
 };
 
