@@ -6,7 +6,7 @@ namespace ZUM {
 
 // Memory for the many small objects of a document tree (nodes, attribute maps,
 // dictionary cells): cells of size classes 8 bytes apart, up to 256 bytes,
-// carved from slabs of 2 MiB taken from the platform. A freed cell goes to a
+// carved from slabs of 256 KiB taken from the platform. A freed cell goes to a
 // free list of the freeing thread and serves the next object of its class;
 // slabs are kept for the life of the process.
 //
@@ -19,14 +19,17 @@ public:
     // False in sanitizer builds, where the global allocator serves every object.
     static bool isPooling();
 
-    static constexpr std::size_t SlabBytes = std::size_t(2) << 20;
+    // Small enough that a slab taken whole (all its pages at once) costs
+    // little memory beyond the cells in use.
+    static constexpr std::size_t SlabBytes = std::size_t(256) << 10;
     // Cells are aligned to this, enough for the pointers and integers these
     // classes hold; a class that needs more must not be pooled.
     static constexpr std::size_t CellAlignment = 8;
 };
 
-// A new slab of SlabPool::SlabBytes bytes; null when memory is exhausted. One
-// implementation per platform.
+// A new slab of SlabPool::SlabBytes bytes, aligned to CellAlignment, with its
+// pages made ready at once where the platform can; null when memory is
+// exhausted. One implementation per platform.
 void* acquireSlab();
 
 // Class-specific allocation through the pool, for a class hierarchy's base
