@@ -48,4 +48,10 @@ void discardPages(void* from, std::size_t bytes) noexcept;
 std::size_t pageBytes() noexcept;
 void discardWholePages(void* pages, std::size_t bytes) noexcept;
 
+// A block of `bytes` taken straight from the system in whole pages, all made
+// ready for writing by one call where the platform can, instead of a fault a
+// page: for the pool's slabs, which are filled soon and whole and kept for the
+// life of the process. Null when memory is exhausted.
+void* acquireWholePages(std::size_t bytes) noexcept;
+
 } // namespace ZUM

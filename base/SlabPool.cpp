@@ -54,7 +54,7 @@ std::size_t classOf(std::size_t bytes) {
 // builds, where the global allocator serves every cell, can fail each one.
 void refill(ThreadCells& own) {
     RawMemory::admit();
-    void* slab = acquireSlab();
+    void* slab = acquireWholePages(SlabPool::SlabBytes);
     if (!slab) throw std::bad_alloc();
     {
         std::lock_guard<std::mutex> hold(slabsLock);

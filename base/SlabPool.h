@@ -27,11 +27,6 @@ public:
     static constexpr std::size_t CellAlignment = 8;
 };
 
-// A new slab of SlabPool::SlabBytes bytes, aligned to CellAlignment, with its
-// pages made ready at once where the platform can; null when memory is
-// exhausted. One implementation per platform.
-void* acquireSlab();
-
 // Class-specific allocation through the pool, for a class hierarchy's base
 // whose alignment is at most SlabPool::CellAlignment.
 #define ZUM_SLAB_ALLOCATED                                                                         \

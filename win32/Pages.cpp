@@ -17,4 +17,9 @@ void discardWholePages(void* pages, std::size_t bytes) noexcept {
     ::VirtualUnlock(pages, bytes);
 }
 
+// Committed at once; each page is still made on its first touch.
+void* acquireWholePages(std::size_t bytes) noexcept {
+    return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
 } // namespace ZUM
