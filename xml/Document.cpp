@@ -61,8 +61,7 @@ void Document::output(XMLOutputter& out) {
 // interned again in its own tables, so it outlives the source.
 void Document::adoptTree() {
     auto adopt = [this](Node& node) {
-        if (!node.parentLink()) node.upLink = marked(this);
-        if (node.parts) node.parts->document = this;
+        node.rehome(this);
         if (node.nodeName) node.nodeName = names.intern(*node.nodeName);
         if (const NamespaceName* parts = node.namespaceName) {
             auto again = [](AtomTable& table, Utf16String* atom) {

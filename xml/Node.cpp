@@ -20,9 +20,15 @@ Document* Node::document() const {
     return reinterpret_cast<Document*>(node->upLink & ~DocumentMark);
 }
 
+void Node::rehome(Document* document) {
+    if (!parentLink()) upLink = marked(document);
+    if (parts) parts->document = document;
+}
+
 Node::~Node() {
     if (!parts) return;
-    LinkList<BufferPointer>* bufferPointers = parts->rare ? parts->rare->bufferPointers.get() : nullptr;
+    RareParts* rare = presentRareParts();
+    LinkList<BufferPointer>* bufferPointers = rare ? rare->bufferPointers.get() : nullptr;
     while (BufferPointer* pointer = bufferPointers ? bufferPointers->removeFirst() : nullptr) {
         pointer->node = nullptr;
         pointer->text = nullptr;
@@ -64,7 +70,8 @@ NNodeList* Node::getChildNodes() {
 }
 
 const Utf16String* Node::presentValue() const {
-    return parts && parts->rare ? parts->rare->nodeValue.get() : nullptr;
+    RareParts* rare = presentRareParts();
+    return rare ? rare->nodeValue.get() : nullptr;
 }
 
 Utf16String* Node::getNodeValue() {
@@ -172,8 +179,8 @@ void Node::addBufferPointer(BufferPointer* pointer) {
 }
 
 bool Node::removeBufferPointer(BufferPointer* pointer) {
-    return parts && parts->rare && parts->rare->bufferPointers &&
-           parts->rare->bufferPointers->remove(pointer);
+    RareParts* rare = presentRareParts();
+    return rare && rare->bufferPointers && rare->bufferPointers->remove(pointer);
 }
 
 void Node::copyAttributesFrom(Node& source) {

@@ -190,6 +190,9 @@ private:
     };
     Parts& ownParts() const;
     RareParts& ownRareParts() const;
+    RareParts* presentRareParts() const { return parts ? parts->rare.get() : nullptr; }
+    // Makes `document` the node's own, wherever the node keeps it.
+    void rehome(Document* document);
 
     mutable std::unique_ptr<Parts> parts;
 
