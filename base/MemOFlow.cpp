@@ -42,8 +42,10 @@ bool MemOFlow::isAtStart() const {
 // One step for any number of bytes: at most one realloc, to the exact new size.
 void MemOFlow::reserve(u32 bytes) {
     if (!block || bytes <= block->capacity) return;
+    const u32 had = block->capacity;
     block->data = static_cast<u8*>(RawMemory::reallocate(block->data, bytes));
     block->capacity = bytes;
+    preparePages(block->data + had, bytes - had);
 }
 
 void MemOFlow::append(const void* bytes, std::uint64_t count) {

@@ -23,7 +23,8 @@ public:
     void flush() override {}
 
     // Grows the block to hold at least `bytes` bytes, so a writer that knows
-    // about how much is coming avoids growing it write by write.
+    // about how much is coming avoids growing it write by write. A large
+    // reserve has its new pages made ready for writing at once.
     void reserve(u32 bytes);
 
     // The block written to; null once an owned block was released by close.

@@ -32,12 +32,26 @@ void RawMemory::release(void* block) noexcept {
     std::free(block);
 }
 
-void discardPages(void* from, std::size_t bytes) noexcept {
+namespace {
+
+// Calls `act` on the whole pages inside [from, from + bytes), if there are any.
+template <class Act>
+void onWholePages(void* from, std::size_t bytes, Act act) {
     static const std::uintptr_t page = pageBytes();
     const auto first = reinterpret_cast<std::uintptr_t>(from);
     const std::uintptr_t start = (first + page - 1) & ~(page - 1);
     const std::uintptr_t end = (first + bytes) & ~(page - 1);
-    if (start < end) discardWholePages(reinterpret_cast<void*>(start), end - start);
+    if (start < end) act(reinterpret_cast<void*>(start), end - start);
+}
+
+} // namespace
+
+void discardPages(void* from, std::size_t bytes) noexcept {
+    onWholePages(from, bytes, discardWholePages);
+}
+
+void preparePages(void* from, std::size_t bytes) noexcept {
+    if (bytes >= PreparedBytes) onWholePages(from, bytes, prepareWholePages);
 }
 
 } // namespace ZUM

@@ -43,10 +43,20 @@ private:
 // once from front to back, so that what has been read stops taking memory.
 void discardPages(void* from, std::size_t bytes) noexcept;
 
-// The platform's page size, and the giving back of `bytes` of whole pages at
-// `pages` (advice only: a refusal keeps them). One implementation per platform.
+// Makes the whole pages inside [from, from + bytes) of a live block ready for
+// writing by one call where the platform can, instead of a fault a page on
+// first touch: for a large buffer reserved to be filled from front to back.
+// Spans under PreparedBytes are left to fault, as they would cost more in
+// calls than they save.
+void preparePages(void* from, std::size_t bytes) noexcept;
+inline constexpr std::size_t PreparedBytes = std::size_t(1) << 20;
+
+// The platform's page size; the giving back of `bytes` of whole pages at
+// `pages`, and their making ready for writing (both advice only: a refusal
+// changes nothing). One implementation per platform.
 std::size_t pageBytes() noexcept;
 void discardWholePages(void* pages, std::size_t bytes) noexcept;
+void prepareWholePages(void* pages, std::size_t bytes) noexcept;
 
 // A block of `bytes` taken straight from the system in whole pages, all made
 // ready for writing by one call where the platform can, instead of a fault a

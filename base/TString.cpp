@@ -111,7 +111,9 @@ bool TString<T>::overlapsBuffer(const T* units) const {
 
 template <typename T>
 void TString<T>::reserve(u32 units) {
+    const u32 had = capacity;
     growTo(units);
+    if (capacity > had) preparePages(buffer + had / sizeof(T), capacity - had);
 }
 
 template <typename T>

@@ -124,6 +124,7 @@ public:
 
     // Grows the buffer to hold at least `units` units counted from its first
     // unit, so a caller that knows the final size avoids growing unit by unit.
+    // A large reserve has its new pages made ready for writing at once.
     void reserve(u32 units);
 
     int compare(const TStringPtr<T>& other) const;

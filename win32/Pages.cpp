@@ -17,6 +17,11 @@ void discardWholePages(void* pages, std::size_t bytes) noexcept {
     ::VirtualUnlock(pages, bytes);
 }
 
+// Windows has no advice that makes committed pages ready for writing; they
+// are made on first touch, at the cost of a soft fault, not of a trip to a
+// hypervisor.
+void prepareWholePages(void*, std::size_t) noexcept {}
+
 // Committed at once; each page is still made on its first touch.
 void* acquireWholePages(std::size_t bytes) noexcept {
     return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);

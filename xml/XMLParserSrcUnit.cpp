@@ -12,9 +12,15 @@ XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, const u16* units, u3
     : name(name), text(new Utf16String(units, count)), ownsText(true),
       end(this->text->endPointer()), position(this->text->data()), kept(firstKept()) {}
 
+// A decoded text's buffer was reserved for the most units its bytes could
+// give; the room past the end is given back before reading starts.
 XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, std::unique_ptr<Utf16String> owned)
     : name(name), text(owned.release()), ownsText(true), end(this->text->endPointer()),
-      position(this->text->data()), kept(firstKept()) {}
+      position(this->text->data()), kept(firstKept()) {
+    if (kept == end) return;
+    const u16* bufferEnd = text->data() - text->frontGap() + text->capacityBytes() / sizeof(u16);
+    discardPages(const_cast<u16*>(end), static_cast<std::size_t>(bufferEnd - end) * sizeof(u16));
+}
 
 const u16* XMLParserSrcUnit::firstKept() const {
     return ownsText && text->capacityBytes() != 0 ? position : end;

@@ -129,7 +129,7 @@ TEST_F(FileOFlowTest, RefusedWritesAndFailedFlushes) {
     FileOFlow flow(full);
     flow.write8(1); // buffered: the device refuses it only when flushed
     EXPECT_IO_ERROR(flow.flush(), IOException::SystemError, OutTag);
-    std::string big(1 << 16, 0x55);
+    std::string big(1 << 18, 0x55); // more than the flow buffers
     EXPECT_IO_ERROR(flow.write8Many(static_cast<u32>(big.size()),
                                     reinterpret_cast<const u8*>(big.data()), written),
                     IOException::WriteRefused, OutTag);
