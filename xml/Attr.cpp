@@ -6,7 +6,7 @@
 namespace ZUM {
 
 Node* Attr::cloneNode(bool) {
-    return copyBase<Attr>().release();
+    return copyNamed<Attr>().release();
 }
 
 Element* Attr::getOwnerElement() const {

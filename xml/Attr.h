@@ -1,15 +1,15 @@
 #pragma once
 
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
 class Element;
 
 // An attribute: its name, and its value in the node value.
-class Attr : public Node {
+class Attr : public NamedNode {
 public:
-    explicit Attr(Document* ownerDocument) : Node(ownerDocument, AttributeNode) {}
+    explicit Attr(Document* ownerDocument) : NamedNode(ownerDocument, AttributeNode) {}
 
     // Shares the names; `deep` makes no difference.
     Node* cloneNode(bool deep) override;

@@ -5,7 +5,7 @@
 namespace ZUM {
 
 CDATASection::CDATASection(Document* ownerDocument)
-    : Text(ownerDocument, CDATASectionNode, u"#cdata-section") {}
+    : Text(ownerDocument, CDATASectionNode) {}
 
 Node* CDATASection::cloneNode(bool) {
     return copyBase<CDATASection>().release();

@@ -8,6 +8,7 @@ class CDATASection : public Text {
 public:
     // Named "#cdata-section".
     explicit CDATASection(Document* ownerDocument);
+    Utf16String* getNodeName() const override { return fixedName(u"#cdata-section"); }
 
     Node* cloneNode(bool deep) override;
     // <![CDATA[value]]>, the value raw.

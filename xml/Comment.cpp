@@ -4,9 +4,7 @@
 
 namespace ZUM {
 
-Comment::Comment(Document* ownerDocument) : CharacterData(ownerDocument, CommentNode) {
-    setFixedName(u"#comment");
-}
+Comment::Comment(Document* ownerDocument) : CharacterData(ownerDocument, CommentNode) {}
 
 Node* Comment::cloneNode(bool) {
     return copyBase<Comment>().release();

@@ -8,6 +8,7 @@ class Comment : public CharacterData {
 public:
     // Named "#comment".
     explicit Comment(Document* ownerDocument);
+    Utf16String* getNodeName() const override { return fixedName(u"#comment"); }
 
     Node* cloneNode(bool deep) override;
     // <!--value-->, the value raw.

@@ -14,7 +14,6 @@
 namespace ZUM {
 
 Document::Document() : Node(this, DocumentNode), implementation(sharedDOMImplementation()) {
-    setFixedName(u"#document");
     auto type = std::make_unique<DocumentType>(this);
     auto decl = std::make_unique<XMLDecl>(this);
     if (!children().append(decl.get())) throw DOMException{DOMException::NotFoundErr};
@@ -62,14 +61,16 @@ void Document::output(XMLOutputter& out) {
 void Document::adoptTree() {
     auto adopt = [this](Node& node) {
         node.rehome(this);
-        if (node.nodeName) node.nodeName = names.intern(*node.nodeName);
-        if (const NamespaceName* parts = node.namespaceName) {
+        auto* named = dynamic_cast<NamedNode*>(&node);
+        if (!named) return;
+        if (named->nodeName) named->nodeName = names.intern(*named->nodeName);
+        if (const NamespaceName* parts = named->namespaceName) {
             auto again = [](AtomTable& table, Utf16String* atom) {
                 return atom ? table.intern(*atom) : nullptr;
             };
-            node.namespaceName = namespaceNames.intern({again(prefixes, parts->prefix),
-                                                        again(names, parts->localName),
-                                                        again(namespaceURIs, parts->namespaceURI)});
+            named->namespaceName = namespaceNames.intern(
+                {again(prefixes, parts->prefix), again(names, parts->localName),
+                 again(namespaceURIs, parts->namespaceURI)});
         }
     };
     Node* node = this;
@@ -161,12 +162,12 @@ void Document::storeValue(Node& node, const TStringPtr<u16>& value) {
     node.getNodeValue()->borrow(count ? values.store(value.data(), count) : nullptr, count);
 }
 
-void Document::initName(Node& node, const Utf16String& name) {
+void Document::initName(NamedNode& node, const Utf16String& name) {
     node.nodeName = internName(name);
     node.namespaceName = nullptr;
 }
 
-void Document::initNameNS(Node& node, const Utf16String& namespaceURI,
+void Document::initNameNS(NamedNode& node, const Utf16String& namespaceURI,
                           const Utf16String& qualifiedName) {
     node.nodeName = internName(qualifiedName);
     Utf16String* uri = internNamespaceURI(namespaceURI);
@@ -174,7 +175,7 @@ void Document::initNameNS(Node& node, const Utf16String& namespaceURI,
     node.namespaceName = namespaceNames.intern({prefix, localNameOf(qualifiedName), uri});
 }
 
-void Document::initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
+void Document::initNameNS(NamedNode& node, Utf16String* namespaceURI, Utf16String* prefix,
                           Utf16String* localName) {
     node.namespaceName = namespaceNames.intern({prefix, localName, namespaceURI});
 }

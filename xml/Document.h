@@ -13,6 +13,7 @@ class Comment;
 class DOMImplementation;
 class DocumentType;
 class Element;
+class NamedNode;
 class ProcessingInstruction;
 class Text;
 class XMLDecl;
@@ -27,6 +28,7 @@ public:
     // document type that is not yet a child.
     Document();
     ~Document() override;
+    Utf16String* getNodeName() const override { return fixedName(u"#document"); }
 
     // The copy has its own atom tables: names are interned again in them.
     Node* cloneNode(bool deep) override;
@@ -80,12 +82,13 @@ public:
 
     // Names a node without namespace processing: prefix, local name and
     // namespace name become null.
-    void initName(Node& node, const Utf16String& name);
+    void initName(NamedNode& node, const Utf16String& name);
     // Names a node with namespace processing.
-    void initNameNS(Node& node, const Utf16String& namespaceURI, const Utf16String& qualifiedName);
+    void initNameNS(NamedNode& node, const Utf16String& namespaceURI,
+                    const Utf16String& qualifiedName);
     // The same for a node already named by its qualified name, from parts
     // already interned in this document's tables (the parser's fast path).
-    void initNameNS(Node& node, Utf16String* namespaceURI, Utf16String* prefix,
+    void initNameNS(NamedNode& node, Utf16String* namespaceURI, Utf16String* prefix,
                     Utf16String* localName);
 
     // Sets a node's value to a copy kept with the document, which allocates

@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "base/LinkList.h"
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
 // One attribute definition of an attribute-list declaration, a child of the
 // element declaration it belongs to; the definitions that open and close
 // their declaration are marked.
-class DtdAttlist : public Node {
+class DtdAttlist : public NamedNode {
 public:
     enum AttributeType : std::int32_t {
         NoType = 0,
@@ -34,7 +34,7 @@ public:
         Value = 4
     };
 
-    explicit DtdAttlist(Document* ownerDocument) : Node(ownerDocument, DtdAttlistNode) {}
+    explicit DtdAttlist(Document* ownerDocument) : NamedNode(ownerDocument, DtdAttlistNode) {}
     ~DtdAttlist() override;
 
     // There is no copy: null.

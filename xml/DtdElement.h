@@ -1,16 +1,16 @@
 #pragma once
 
 #include "xml/DtdECUnit.h"
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
 // An element declaration: the declared name and the content model. The
 // attribute definitions declared for the element are its children.
-class DtdElement : public Node {
+class DtdElement : public NamedNode {
 public:
     explicit DtdElement(Document* ownerDocument)
-        : Node(ownerDocument, DtdElementNode), contentSpec(ownerDocument) {}
+        : NamedNode(ownerDocument, DtdElementNode), contentSpec(ownerDocument) {}
 
     // There is no copy: null.
     Node* cloneNode(bool deep) override;

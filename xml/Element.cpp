@@ -7,7 +7,7 @@
 namespace ZUM {
 
 Node* Element::cloneNode(bool deep) {
-    std::unique_ptr<Element> copy = copyBase<Element>();
+    std::unique_ptr<Element> copy = copyNamed<Element>();
     if (deep) {
         copy->copyAttributesFrom(*this);
         copy->copyChildrenFrom(*this);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
-class Element : public Node {
+class Element : public NamedNode {
 public:
-    explicit Element(Document* ownerDocument) : Node(ownerDocument, ElementNode) {}
+    explicit Element(Document* ownerDocument) : NamedNode(ownerDocument, ElementNode) {}
 
     // Shares the names; a deep copy also copies attributes and children.
     Node* cloneNode(bool deep) override;

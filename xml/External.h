@@ -2,13 +2,13 @@
 
 #include <memory>
 
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
 // The base of the kinds that may name an external resource by public and
 // system identifier. Both are owned and null while absent.
-class External : public Node {
+class External : public NamedNode {
 public:
     Utf16String* getPublicId() const { return publicId.get(); }
     Utf16String* getSystemId() const { return systemId.get(); }
@@ -17,12 +17,12 @@ public:
     void setSystemId(const Utf16String& id) { systemId = std::make_unique<Utf16String>(id); }
 
 protected:
-    using Node::Node;
+    using NamedNode::NamedNode;
 
-    // copyBase, and the identifiers too.
+    // copyNamed, and the identifiers too.
     template <class Kind>
     std::unique_ptr<Kind> copyWithIds() const {
-        std::unique_ptr<Kind> copy = copyBase<Kind>();
+        std::unique_ptr<Kind> copy = copyNamed<Kind>();
         if (publicId) copy->setPublicId(*publicId);
         if (systemId) copy->setSystemId(*systemId);
         return copy;

@@ -97,30 +97,8 @@ void Node::setNodeValue(const TStringPtr<u16>& value) {
     getNodeValue()->assign(value);
 }
 
-void Node::setFixedName(const char16_t* name) {
-    nodeName = document()->internFixedName(name);
-}
-
-void Node::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const {
-    out.write(keyword);
-    if (nodeName) out.write(*nodeName);
-    out.writeChar(u' ');
-}
-
-void Node::setPrefix(const u16* terminated) {
-    setPrefixAtom(document()->internPrefix(terminated));
-}
-
-void Node::setPrefix(const Utf16String& text) {
-    setPrefixAtom(document()->internPrefix(text));
-}
-
-void Node::setPrefix(const Utf16String* orNull) {
-    setPrefixAtom(orNull ? document()->internPrefix(*orNull) : nullptr);
-}
-
-void Node::setPrefixAtom(Utf16String* prefix) {
-    namespaceName = document()->internNamespaceName({prefix, getLocalName(), getNamespaceURI()});
+Utf16String* Node::fixedName(const char16_t* literal) const {
+    return document()->internFixedName(literal);
 }
 
 void Node::checkDetached(Node* child) const {

@@ -11,7 +11,6 @@
 #include "xml/BufferPointer.h"
 #include "xml/NNodeList.h"
 #include "xml/NamedNodeMap.h"
-#include "xml/NamespaceName.h"
 
 namespace ZUM {
 
@@ -23,7 +22,8 @@ class XMLOutputter;
 // the document's atom tables (never owned here) and a value. A parent owns
 // its children and its attribute map owns the attributes.
 //
-// Only the names are stored in every node. The kinds whose content is their
+// The kinds with names of their own keep them (see NamedNode); the others
+// answer fixed ones. The kinds whose content is their
 // value (attributes, text, comments, processing instructions, entities) keep
 // it in a field of their own; the child list, the attribute map, the position
 // records and the value of the other kinds are made on first use, so that the
@@ -61,26 +61,22 @@ public:
 
     virtual std::int16_t getNodeType() const { return nodeType; }
     virtual Node* getParentNode() const { return parentLink(); }
-    virtual Utf16String* getNodeName() const { return nodeName; }
+    // Null here; named kinds and those with fixed names answer their own.
+    virtual Utf16String* getNodeName() const { return nullptr; }
     virtual Utf16String* getNodeValue();
     virtual void setNodeValue(const u16* data, u32 count);
     virtual void setNodeValue(const u16* terminated);
     virtual void setNodeValue(const Utf16String& value);
     // The same for any view of a string.
     virtual void setNodeValue(const TStringPtr<u16>& value);
-    virtual Utf16String* getPrefix() const {
-        return namespaceName ? namespaceName->prefix : nullptr;
-    }
-    virtual void setPrefix(const u16* terminated);
-    virtual void setPrefix(const Utf16String& text);
+    // Null, and setting a prefix does nothing, except for the named kinds.
+    virtual Utf16String* getPrefix() const { return nullptr; }
+    virtual void setPrefix(const u16*) {}
+    virtual void setPrefix(const Utf16String&) {}
     // Null clears the prefix.
-    virtual void setPrefix(const Utf16String* orNull);
-    virtual Utf16String* getLocalName() const {
-        return namespaceName ? namespaceName->localName : nullptr;
-    }
-    virtual Utf16String* getNamespaceURI() const {
-        return namespaceName ? namespaceName->namespaceURI : nullptr;
-    }
+    virtual void setPrefix(const Utf16String*) {}
+    virtual Utf16String* getLocalName() const { return nullptr; }
+    virtual Utf16String* getNamespaceURI() const { return nullptr; }
     // Made on first use: the tree itself never needs it.
     virtual NNodeList* getChildNodes();
     virtual Node* getFirstChild() const { return parts ? parts->childNodes.first() : nullptr; }
@@ -115,19 +111,14 @@ public:
 protected:
     friend class Document;
 
-    // Names the node with a fixed name such as "#text".
-    void setFixedName(const char16_t* name);
-    // The opening of a declaration in the document type, such as
-    // "<!ELEMENT name ": the keyword, the node's name and a space.
-    void writeDeclarationStart(XMLOutputter& out, const char16_t* keyword) const;
-    // A new detached node of the same document sharing this node's names,
-    // with a copy of its value: the common part of every kind's copy.
+    // The atom of a kind's fixed name such as "#text", in the node's document.
+    Utf16String* fixedName(const char16_t* literal) const;
+    // A new detached node of the same document with a copy of this node's
+    // value: the common part of every kind's copy.
     template <class Kind>
     std::unique_ptr<Kind> copyBase() const {
         auto copy = std::make_unique<Kind>(document());
         Node& base = *copy;
-        base.nodeName = nodeName;
-        base.namespaceName = namespaceName;
         if (const Utf16String* value = presentValue()) base.getNodeValue()->assign(*value);
         base.explicitEndTag = explicitEndTag;
         base.kindFlag = kindFlag;
@@ -161,10 +152,6 @@ protected:
     // A flag of the kind's own (an attribute's "specified"), kept here in
     // room the fields above leave free.
     bool kindFlag = false;
-    Utf16String* nodeName = nullptr;
-    // Prefix, local name and namespace name, shared with the document's other
-    // nodes of the same three; null when all three are null.
-    const NamespaceName* namespaceName = nullptr;
 
     NDLinkList<Node>& children();
     // The attribute map, or null while none was made.
@@ -202,7 +189,6 @@ private:
     }
     std::uintptr_t upLink;
 
-    void setPrefixAtom(Utf16String* prefix);
     Node* linked(Node* child, bool done);
     void checkDetached(Node* child) const;
     void deleteChildren();

@@ -6,8 +6,7 @@
 namespace ZUM {
 
 Node* ProcessingInstruction::cloneNode(bool) {
-    std::unique_ptr<ProcessingInstruction> copy = copyBase<ProcessingInstruction>();
-    copy->nodeName = nodeName ? document()->internName(*nodeName) : nullptr;
+    std::unique_ptr<ProcessingInstruction> copy = copyNamed<ProcessingInstruction>();
     return copy.release();
 }
 

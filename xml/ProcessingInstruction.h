@@ -1,14 +1,14 @@
 #pragma once
 
-#include "xml/Node.h"
+#include "xml/NamedNode.h"
 
 namespace ZUM {
 
 // The target is the node name, the data the node value.
-class ProcessingInstruction : public Node {
+class ProcessingInstruction : public NamedNode {
 public:
     explicit ProcessingInstruction(Document* ownerDocument)
-        : Node(ownerDocument, ProcessingInstructionNode) {}
+        : NamedNode(ownerDocument, ProcessingInstructionNode) {}
 
     Node* cloneNode(bool deep) override;
     // <?target data?>, without the space when the data is empty.

@@ -5,12 +5,8 @@
 
 namespace ZUM {
 
-Text::Text(Document* ownerDocument) : Text(ownerDocument, TextNode, u"#text") {}
+Text::Text(Document* ownerDocument) : Text(ownerDocument, TextNode) {}
 
-Text::Text(Document* ownerDocument, std::int16_t nodeType, const char16_t* name)
-    : CharacterData(ownerDocument, nodeType) {
-    setFixedName(name);
-}
 
 Node* Text::cloneNode(bool) {
     return copyBase<Text>().release();

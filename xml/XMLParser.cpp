@@ -377,7 +377,8 @@ void XMLParser::resolveAttributeNamespaces(Element* element) {
             uri = lookupNamespace(parts.prefix);
             if (!uri) fail(ErrAttributePrefix);
         }
-        document->initNameNS(*attribute, uri, parts.prefix, parts.localName);
+        // The map holds only the attributes the parser made.
+        document->initNameNS(static_cast<Attr&>(*attribute), uri, parts.prefix, parts.localName);
     });
 }
 
