@@ -61,7 +61,8 @@ void prepareWholePages(void* pages, std::size_t bytes) noexcept;
 // A block of `bytes` taken straight from the system in whole pages, all made
 // ready for writing by one call where the platform can, instead of a fault a
 // page: for the pool's slabs, which are filled soon and whole and kept for the
-// life of the process. Null when memory is exhausted.
+// life of the process. A multiple of 2 MiB is aligned to 2 MiB and may be
+// backed by large pages. Null when memory is exhausted.
 void* acquireWholePages(std::size_t bytes) noexcept;
 
 } // namespace ZUM

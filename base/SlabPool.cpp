@@ -35,6 +35,7 @@ struct ThreadCells {
     FreeCell* free[ClassCount] = {};
     char* next = nullptr;
     char* end = nullptr;
+    unsigned slabsTaken = 0;
 };
 
 thread_local ThreadCells cells;
@@ -54,14 +55,17 @@ std::size_t classOf(std::size_t bytes) {
 // builds, where the global allocator serves every cell, can fail each one.
 void refill(ThreadCells& own) {
     RawMemory::admit();
-    void* slab = acquireWholePages(SlabPool::SlabBytes);
+    const std::size_t bytes = own.slabsTaken < SlabPool::SmallSlabCount ? SlabPool::SmallSlabBytes
+                                                                        : SlabPool::LargeSlabBytes;
+    void* slab = acquireWholePages(bytes);
     if (!slab) throw std::bad_alloc();
+    ++own.slabsTaken;
     {
         std::lock_guard<std::mutex> hold(slabsLock);
         slabs().push_back(slab);
     }
     own.next = static_cast<char*>(slab);
-    own.end = own.next + SlabPool::SlabBytes;
+    own.end = own.next + bytes;
 }
 
 } // namespace

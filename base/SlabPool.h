@@ -19,9 +19,14 @@ public:
     // False in sanitizer builds, where the global allocator serves every object.
     static bool isPooling();
 
-    // Small enough that a slab taken whole (all its pages at once) costs
-    // little memory beyond the cells in use.
-    static constexpr std::size_t SlabBytes = std::size_t(256) << 10;
+    // A thread's first SmallSlabCount slabs are small, so that a small
+    // document costs little memory beyond its cells (a slab is taken whole,
+    // all its pages at once). Its later slabs are large, a multiple of the
+    // large pages a platform may back them with: a large tree then costs a
+    // page fault per 2 MiB instead of one per page.
+    static constexpr std::size_t SmallSlabBytes = std::size_t(256) << 10;
+    static constexpr std::size_t LargeSlabBytes = std::size_t(2) << 20;
+    static constexpr unsigned SmallSlabCount = 8;
     // Cells are aligned to this, enough for the pointers and integers these
     // classes hold; a class that needs more must not be pooled.
     static constexpr std::size_t CellAlignment = 8;

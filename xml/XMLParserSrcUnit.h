@@ -46,8 +46,10 @@ public:
     std::vector<const Utf16String*> expanding;
 
 private:
-    // Read text is given back in steps of this many units (1 MiB).
-    static constexpr std::ptrdiff_t DiscardUnits = std::ptrdiff_t(1) << 19;
+    // Read text is given back in steps of this many units (128 KiB): at the end
+    // of a large document, what is left of the last step is still held beside
+    // the whole tree.
+    static constexpr std::ptrdiff_t DiscardUnits = std::ptrdiff_t(1) << 16;
 
     void discardRead();
 
