@@ -15,17 +15,20 @@ void discardWholePages(void* pages, std::size_t bytes) noexcept {
     ::madvise(pages, bytes, MADV_DONTNEED);
 }
 
-// Where the system has no such advice, the pages fault in as they are touched.
-void prepareWholePages([[maybe_unused]] void* pages, [[maybe_unused]] std::size_t bytes) noexcept {
-#ifdef MADV_POPULATE_WRITE
-    ::madvise(pages, bytes, MADV_POPULATE_WRITE);
-#endif
-}
-
 namespace {
 
 // The size of a transparent huge page where the system has them.
 constexpr std::size_t HugePageBytes = std::size_t(2) << 20;
+
+// Asks for huge pages over the whole huge pages inside the block.
+void adviseHugePages([[maybe_unused]] void* pages, [[maybe_unused]] std::size_t bytes) noexcept {
+#ifdef MADV_HUGEPAGE
+    const auto first = reinterpret_cast<std::uintptr_t>(pages);
+    const std::uintptr_t start = (first + HugePageBytes - 1) & ~(HugePageBytes - 1);
+    const std::uintptr_t end = (first + bytes) & ~(HugePageBytes - 1);
+    if (start < end) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+#endif
+}
 
 // A private mapping of `bytes` at a multiple of `alignment`: a larger one is
 // made and the ends beyond the aligned block are given back.
@@ -43,6 +46,15 @@ void* mapAligned(std::size_t bytes, std::size_t alignment) noexcept {
 
 } // namespace
 
+// The whole huge pages inside are asked to be huge ones (see below). Where the
+// system has no such advice, the pages fault in as they are touched.
+void prepareWholePages([[maybe_unused]] void* pages, [[maybe_unused]] std::size_t bytes) noexcept {
+    adviseHugePages(pages, bytes);
+#ifdef MADV_POPULATE_WRITE
+    ::madvise(pages, bytes, MADV_POPULATE_WRITE);
+#endif
+}
+
 // Touched one by one, the pages would cost a fault each; on a virtual machine
 // that shadows the guest's page tables, each fault is a trip to the host, even
 // for a page made ready beforehand. A huge page costs one trip for 2 MiB, so
@@ -54,11 +66,7 @@ void* acquireWholePages(std::size_t bytes) noexcept {
         return pages == MAP_FAILED ? nullptr : pages;
     }
     void* pages = mapAligned(bytes, HugePageBytes);
-    if (!pages) return nullptr;
-#ifdef MADV_HUGEPAGE
-    ::madvise(pages, bytes, MADV_HUGEPAGE);
-#endif
-    prepareWholePages(pages, bytes);
+    if (pages) prepareWholePages(pages, bytes);
     return pages;
 }
 
