@@ -46,10 +46,9 @@ public:
     std::vector<const Utf16String*> expanding;
 
 private:
-    // Read text is given back in steps of this many units (128 KiB): at the end
-    // of a large document, what is left of the last step is still held beside
-    // the whole tree.
-    static constexpr std::ptrdiff_t DiscardUnits = std::ptrdiff_t(1) << 16;
+    // Read text is given back in steps of this many units (1 MiB): each step
+    // flushes the address translations, which a virtual machine makes dear.
+    static constexpr std::ptrdiff_t DiscardUnits = std::ptrdiff_t(1) << 19;
 
     void discardRead();
 
