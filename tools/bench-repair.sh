@@ -63,8 +63,12 @@ book() { # megabytes encoding -> path of a generated book
 row() { printf '%-34s %12s %12s %8s  %s\n' "$@"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
 
-# RUNS alternating runs on the book $1: ours into the file $2, the peer's into $3.
+# RUNS alternating runs on the book $1: ours into the file $2, the peer's into
+# $3, after one unmeasured run of each: the first runs after a book is made
+# pay for the machine's cold memory and file cache, whichever program is first.
 alternate() {
+    runOnce "$1" "$work/warm-up" "${ourRepair[@]}"
+    runOnce "$1" "$work/warm-up" "${theirRepair[@]}"
     : >"$2"; : >"$3"
     for _ in $(seq "$runs"); do
         runOnce "$1" "$2" "${ourRepair[@]}"
