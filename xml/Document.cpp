@@ -62,7 +62,11 @@ void Document::adoptTree() {
     auto adopt = [this](Node& node) {
         node.rehome(this);
         auto* named = dynamic_cast<NamedNode*>(&node);
-        if (!named) return;
+        if (!named) {
+            if (RareParts* rare = node.presentRareParts(); rare && rare->prefix)
+                rare->prefix = prefixes.intern(*rare->prefix);
+            return;
+        }
         if (named->nodeName) named->nodeName = names.intern(*named->nodeName);
         if (const NamespaceName* parts = named->namespaceName) {
             auto again = [](AtomTable& table, Utf16String* atom) {

@@ -11,18 +11,6 @@ void NamedNode::writeDeclarationStart(XMLOutputter& out, const char16_t* keyword
     out.writeChar(u' ');
 }
 
-void NamedNode::setPrefix(const u16* terminated) {
-    setPrefixAtom(document()->internPrefix(terminated));
-}
-
-void NamedNode::setPrefix(const Utf16String& text) {
-    setPrefixAtom(document()->internPrefix(text));
-}
-
-void NamedNode::setPrefix(const Utf16String* orNull) {
-    setPrefixAtom(orNull ? document()->internPrefix(*orNull) : nullptr);
-}
-
 void NamedNode::setPrefixAtom(Utf16String* prefix) {
     namespaceName = document()->internNamespaceName({prefix, getLocalName(), getNamespaceURI()});
 }

@@ -17,9 +17,6 @@ public:
     Utf16String* getPrefix() const override {
         return namespaceName ? namespaceName->prefix : nullptr;
     }
-    void setPrefix(const u16* terminated) override;
-    void setPrefix(const Utf16String& text) override;
-    void setPrefix(const Utf16String* orNull) override;
     Utf16String* getLocalName() const override {
         return namespaceName ? namespaceName->localName : nullptr;
     }
@@ -50,7 +47,7 @@ protected:
     const NamespaceName* namespaceName = nullptr;
 
 private:
-    void setPrefixAtom(Utf16String* prefix);
+    void setPrefixAtom(Utf16String* prefix) override;
 };
 
 } // namespace ZUM

@@ -101,6 +101,27 @@ Utf16String* Node::fixedName(const char16_t* literal) const {
     return document()->internFixedName(literal);
 }
 
+Utf16String* Node::getPrefix() const {
+    const RareParts* rare = presentRareParts();
+    return rare ? rare->prefix : nullptr;
+}
+
+void Node::setPrefix(const u16* terminated) {
+    setPrefixAtom(document()->internPrefix(terminated));
+}
+
+void Node::setPrefix(const Utf16String& text) {
+    setPrefixAtom(document()->internPrefix(text));
+}
+
+void Node::setPrefix(const Utf16String* orNull) {
+    setPrefixAtom(orNull ? document()->internPrefix(*orNull) : nullptr);
+}
+
+void Node::setPrefixAtom(Utf16String* prefix) {
+    if (prefix || presentRareParts()) ownRareParts().prefix = prefix;
+}
+
 void Node::checkDetached(Node* child) const {
     if (!child || child == this || child->parentLink()) throw DOMException{DOMException::NotFoundErr};
 }

@@ -69,12 +69,14 @@ public:
     virtual void setNodeValue(const Utf16String& value);
     // The same for any view of a string.
     virtual void setNodeValue(const TStringPtr<u16>& value);
-    // Null, and setting a prefix does nothing, except for the named kinds.
-    virtual Utf16String* getPrefix() const { return nullptr; }
-    virtual void setPrefix(const u16*) {}
-    virtual void setPrefix(const Utf16String&) {}
+    // The named kinds keep the prefix among their names; the others, which
+    // hardly ever have one, among their rare parts.
+    virtual Utf16String* getPrefix() const;
+    virtual void setPrefix(const u16* terminated);
+    virtual void setPrefix(const Utf16String& text);
     // Null clears the prefix.
-    virtual void setPrefix(const Utf16String*) {}
+    virtual void setPrefix(const Utf16String* orNull);
+    // Null, except for the named kinds.
     virtual Utf16String* getLocalName() const { return nullptr; }
     virtual Utf16String* getNamespaceURI() const { return nullptr; }
     // Made on first use: the tree itself never needs it.
@@ -113,6 +115,8 @@ protected:
 
     // The atom of a kind's fixed name such as "#text", in the node's document.
     Utf16String* fixedName(const char16_t* literal) const;
+    // Sets the prefix to an atom of the document's prefix table; null clears it.
+    virtual void setPrefixAtom(Utf16String* prefix);
     // A new detached node of the same document with a copy of this node's
     // value: the common part of every kind's copy.
     template <class Kind>
@@ -120,6 +124,8 @@ protected:
         auto copy = std::make_unique<Kind>(document());
         Node& base = *copy;
         if (const Utf16String* value = presentValue()) base.getNodeValue()->assign(*value);
+        if (const RareParts* rare = presentRareParts(); rare && rare->prefix)
+            base.ownRareParts().prefix = rare->prefix;
         base.explicitEndTag = explicitEndTag;
         base.kindFlag = kindFlag;
         return copy;
@@ -166,6 +172,7 @@ private:
         std::unique_ptr<NNodeList> childList;
         std::unique_ptr<LinkList<BufferPointer>> bufferPointers;
         std::unique_ptr<Utf16String> nodeValue;
+        Utf16String* prefix = nullptr; // of a kind without names of its own
     };
     struct Parts {
         Parts(Node* owner, Document* document) : document(document), attributes(owner) {}

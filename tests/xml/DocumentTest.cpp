@@ -66,6 +66,30 @@ TEST(Document, InternsNamesPerTableAndSplitsThemAtTheFirstColon) {
     EXPECT_EQ(doc.localNameOf(utf16("x:"))->length(), 0u);
 }
 
+// A text keeps its prefix apart from the names it shares with every text; a
+// copy keeps it, and a copied document interns it again in its own tables.
+TEST(Document, ATextKeepsItsOwnPrefixThroughCopies) {
+    auto doc = std::make_unique<Document>();
+    Element* root = doc->createElement(utf16("r"));
+    doc->appendChild(root);
+    Node* text = root->appendChild(doc->createTextNode(nullptr));
+    std::unique_ptr<Node> other(doc->createTextNode(nullptr));
+    text->setPrefix(utf16("p"));
+    EXPECT_EQ(text->getPrefix(), doc->internPrefix(utf16("p")));
+    EXPECT_EQ(other->getPrefix(), nullptr);
+    EXPECT_EQ(text->getLocalName(), nullptr);
+    EXPECT_EQ(std::unique_ptr<Node>(text->cloneNode(false))->getPrefix(), text->getPrefix());
+
+    std::unique_ptr<Node> documentCopy(doc->cloneNode(true));
+    other.reset();
+    doc.reset();
+    Node* copiedText = documentCopy->getLastChild()->getFirstChild();
+    auto& copied = static_cast<Document&>(*documentCopy);
+    EXPECT_EQ(copiedText->getPrefix(), copied.internPrefix(utf16("p")));
+    copiedText->setPrefix(static_cast<const Utf16String*>(nullptr));
+    EXPECT_EQ(copiedText->getPrefix(), nullptr);
+}
+
 TEST(Document, FindChildElementLooksAtDirectElementChildrenOnly) {
     auto nested = ParseSupport::parse(u"<html><div><head/></div></html>");
     EXPECT_EQ(findChildElement(*nested.document->getLastChild(), utf16("head")), nullptr);
