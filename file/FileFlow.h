@@ -19,7 +19,14 @@ public:
     explicit FileFlow(std::FILE* file = nullptr, bool borrowed = false)
         : Base(file != nullptr, WidthAny), file(file), borrowed(borrowed) {
         if (!file || borrowed) return;
-        buffer = std::make_unique_for_overwrite<char[]>(BufferBytes);
+        // The file is taken over even when its buffer cannot be had: it is
+        // closed before the failure goes on, not left open for ever.
+        try {
+            buffer = std::make_unique_for_overwrite<char[]>(BufferBytes);
+        } catch (...) {
+            std::fclose(file);
+            throw;
+        }
         std::setvbuf(file, buffer.get(), _IOFBF, BufferBytes);
     }
     ~FileFlow() override { release(); }
