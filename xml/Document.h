@@ -58,16 +58,6 @@ public:
     Utf16String* internNamespaceURI(const u16* terminated) {
         return namespaceURIs.intern(terminated);
     }
-    // The atom of a kind's fixed name ("#text", "#comment"...), given as a
-    // literal: the last literal asked for is remembered, since a parse names
-    // thousands of text nodes in a row.
-    Utf16String* internFixedName(const char16_t* literal) {
-        if (literal != lastFixedLiteral) {
-            lastFixedAtom = internName(reinterpret_cast<const u16*>(literal));
-            lastFixedLiteral = literal;
-        }
-        return lastFixedAtom;
-    }
     Utf16String* internPrefix(const Utf16String& prefix) { return prefixes.intern(prefix); }
     Utf16String* internPrefix(const u16* terminated) { return prefixes.intern(terminated); }
     // The shared record of a node's namespace parts, atoms of these tables.
@@ -111,8 +101,6 @@ private:
     NamespaceNameTable namespaceNames;
     TextArena values;
     XMLDecl* xmlDecl = nullptr;
-    const char16_t* lastFixedLiteral = nullptr;
-    Utf16String* lastFixedAtom = nullptr;
 };
 
 } // namespace ZUM

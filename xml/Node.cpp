@@ -98,7 +98,7 @@ void Node::setNodeValue(const TStringPtr<u16>& value) {
 }
 
 Utf16String* Node::fixedName(const char16_t* literal) const {
-    return document()->internFixedName(literal);
+    return document()->internName(reinterpret_cast<const u16*>(literal));
 }
 
 Utf16String* Node::getPrefix() const {
