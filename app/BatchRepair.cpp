@@ -25,6 +25,15 @@ std::string textOf(ResultCode code) {
     return std::string(message.data(), message.length());
 }
 
+// The report of a path whose work raised where nothing could catch it.
+void failInternally(BookReport& report) noexcept {
+    try {
+        report.message = "internal failure; the original is at the path or at its .old";
+    } catch (...) {
+    }
+    report.code = BatchRepair::InternalFailure;
+}
+
 } // namespace
 
 bool BatchRepair::isWebLocation(const std::string& path) {
@@ -56,9 +65,11 @@ int BatchRepair::run() {
     showing = !options.json && count > 1 && Console::isTerminal(progress);
     if (showing) showProgress(0, count, targets[0].path);
     int status = 0;
-    OrderedPool<BookReport>::run(
-        count, options.jobs, [&](std::size_t i) { return process(targets[i]); },
-        [&](std::size_t i, BookReport& done) {
+    OrderedPool<Outcome>::run(
+        count, options.jobs, FlushingThreads, [&](std::size_t i) { return process(targets[i]); },
+        flush,
+        [&](std::size_t i, Outcome& outcome) {
+            const BookReport& done = outcome.report;
             report(done);
             if (done.code != 0 && status == 0) status = static_cast<int>(done.code);
             if (showing && i + 1 < count) showProgress(i + 1, count, targets[i + 1].path);
@@ -67,41 +78,64 @@ int BatchRepair::run() {
     return status;
 }
 
+BatchRepair::Outcome::Outcome() = default;
+BatchRepair::Outcome::Outcome(Outcome&&) noexcept = default;
+BatchRepair::Outcome& BatchRepair::Outcome::operator=(Outcome&&) noexcept = default;
+BatchRepair::Outcome::~Outcome() = default;
+
 // One path's work, whatever it raises: the other paths go on.
-BookReport BatchRepair::process(const Target& target) const noexcept {
+BatchRepair::Outcome BatchRepair::process(const Target& target) const noexcept {
     try {
-        return options.restore ? BookRestore::run(target.path, options.dryRun) : repairOne(target);
+        if (!options.restore) return repairOne(target);
+        Outcome restored;
+        restored.report = BookRestore::run(target.path, options.dryRun);
+        return restored;
     } catch (...) {
-        BookReport failed;
+        Outcome failed;
         try {
-            failed.path = target.path;
-            failed.message = "internal failure; the original is at the path or at its .old";
+            failed.report.path = target.path;
         } catch (...) {
         }
-        failed.code = InternalFailure;
+        failInternally(failed.report);
         return failed;
     }
 }
 
-BookReport BatchRepair::repairOne(const Target& target) const {
-    RepairJob job(target.path);
-    if (!options.prefixes.empty()) job.namePrefixes = options.prefixes;
-    job.updateCharset = options.updateCharset;
-    const ResultCode code = !options.dryRun       ? job.run()
-                            : target.web ? job.dryRunFetched()
-                                                  : job.dryRun();
-    BookReport report;
+BatchRepair::Outcome BatchRepair::repairOne(const Target& target) const {
+    auto job = std::make_unique<RepairJob>(target.path);
+    if (!options.prefixes.empty()) job->namePrefixes = options.prefixes;
+    job->updateCharset = options.updateCharset;
+    const ResultCode code = !options.dryRun       ? job->runUntilFlush()
+                            : target.web ? job->dryRunFetched()
+                                                  : job->dryRun();
+    Outcome outcome;
+    BookReport& report = outcome.report;
     report.path = target.path;
     report.code = code;
     report.message = textOf(code);
-    report.names = std::move(job.removedNames);
+    report.names = std::move(job->removedNames);
     if (options.dryRun && code == Repaired) {
         const std::size_t count = report.names.size();
         report.message =
             std::to_string(count) + " meta element" + (count == 1 ? "" : "s") + " to remove";
         report.listNames = true;
     }
-    return report;
+    if (!options.dryRun && code == Repaired) outcome.unflushed = std::move(job);
+    return outcome;
+}
+
+// A saved book is reported only once it is on the disk.
+void BatchRepair::flush(Outcome& outcome) noexcept {
+    if (!outcome.unflushed) return;
+    const ResultCode code = outcome.unflushed->flush();
+    outcome.unflushed.reset();
+    if (code == Repaired) return;
+    try {
+        outcome.report.message = textOf(code);
+        outcome.report.code = code;
+    } catch (...) {
+        failInternally(outcome.report);
+    }
 }
 
 void BatchRepair::report(const BookReport& done) {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/BookReport.h"
 #include "app/CommandLine.h"
+
+class RepairJob;
 
 // quorlin-cli's work: repairs (or inspects, or restores) each path of the
 // command line, on as many workers as asked for, and reports one line per
@@ -16,6 +19,10 @@ public:
     // The exit status of a path whose work raised where nothing could catch
     // it; its book is in a state the repair's own failures leave.
     static constexpr unsigned InternalFailure = 70;
+    // The threads that flush saved books to the disk, beside the workers: a
+    // worker goes on with its next book meanwhile, and the disk takes the
+    // flushes of several books at one go.
+    static constexpr unsigned FlushingThreads = 4;
 
     BatchRepair(const CommandLine& options, std::FILE* out, std::FILE* progress);
 
@@ -34,9 +41,21 @@ private:
         bool web = false; // an "http://" location
     };
 
+    // A path's work as a worker leaves it: its report, and the repair whose
+    // flush is still due when the book was saved.
+    struct Outcome {
+        BookReport report;
+        std::unique_ptr<RepairJob> unflushed;
+        Outcome();
+        Outcome(Outcome&&) noexcept;
+        Outcome& operator=(Outcome&&) noexcept;
+        ~Outcome();
+    };
+
     std::vector<Target> collectTargets() const;
-    BookReport process(const Target& target) const noexcept;
-    BookReport repairOne(const Target& target) const;
+    Outcome process(const Target& target) const noexcept;
+    Outcome repairOne(const Target& target) const;
+    static void flush(Outcome& outcome) noexcept;
     void report(const BookReport& report);
     void showProgress(std::size_t done, std::size_t total, const ZUM::PathString& path);
 

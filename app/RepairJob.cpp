@@ -51,11 +51,23 @@ PathString RepairJob::backupPathOf(const PathString& path) {
 }
 
 ResultCode RepairJob::run() {
-    return runStages(*this, {{loadStage, NotXml},
-                             {stripStage, NotAnNcc},
-                             {updateCharset ? relabelStage : noStage, NotAnNcc},
-                             {backupStage, CannotRename},
-                             {saveStage, CannotSave}});
+    const ResultCode code = runUntilFlush();
+    return code == Repaired ? flush() : code;
+}
+
+ResultCode RepairJob::runUntilFlush() {
+    const ResultCode code = runStages(*this, {{loadStage, NotXml},
+                                              {stripStage, NotAnNcc},
+                                              {updateCharset ? relabelStage : noStage, NotAnNcc},
+                                              {backupStage, CannotRename},
+                                              {writeStage, CannotSave}});
+    delete document;
+    document = nullptr;
+    return code;
+}
+
+ResultCode RepairJob::flush() {
+    return runStages(*this, {{flushStage, CannotSave}});
 }
 
 ResultCode RepairJob::dryRun() {

@@ -141,6 +141,11 @@ ResultCode backupStage(RepairJob& job) {
 }
 
 ResultCode saveStage(RepairJob& job) {
+    const ResultCode code = writeStage(job);
+    return code == Repaired ? flushStage(job) : code;
+}
+
+ResultCode writeStage(RepairJob& job) {
     if (Node* encoding =
             job.document->getXMLDecl()->getAttributes()->getNamedItem(literal("encoding")))
         encoding->setNodeValue(literal("UTF-8"));
@@ -148,24 +153,30 @@ ResultCode saveStage(RepairJob& job) {
     // The new file takes the original's permissions (now at ".old"), so a
     // private book stays private.
     job.path.terminate();
-    std::FILE* handle = FileSystem::createLike(job.path, RepairJob::backupPathOf(job.path));
-    FileOFlow file(handle);
-    if (!file.isOpen()) return CannotSave;
+    job.saved.emplace(FileSystem::createLike(job.path, RepairJob::backupPathOf(job.path)));
+    if (!job.saved->isOpen()) return CannotSave;
     std::unique_ptr<CompositIFilter> chain(createFilterChain(Utf16N, Utf8));
     if (!chain) return CannotSave;
     // The backup holds the original, so the text goes to the file as it is
     // produced, never held whole; a failure on the way is a failed write.
     try {
-        ChainOFlow text(chain.get(), &file);
+        ChainOFlow text(chain.get(), &*job.saved);
         XMLOutputter out(&text, XMLOutputter::RestoreReferences);
         job.document->output(out);
         text.flush();
     } catch (const IOException&) {
         return CannotWrite;
     }
-    // Success is reported only once the file and its name are on the disk, so
-    // that a crash right after it cannot leave an empty book.
-    if (!FileSystem::syncFile(handle)) return CannotWrite;
-    if (!file.close()) return CannotWrite;
+    return Repaired;
+}
+
+// Success is reported only once the file and its name are on the disk, so
+// that a crash right after it cannot leave an empty book.
+ResultCode flushStage(RepairJob& job) {
+    if (!job.saved) return CannotWrite;
+    const bool synced = job.saved->sync();
+    const bool closed = job.saved->close();
+    job.saved.reset();
+    if (!synced || !closed) return CannotWrite;
     return FileSystem::syncDirectoryOf(job.path) ? Repaired : CannotWrite;
 }

@@ -1,5 +1,8 @@
 #include "base/StringIFlow.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "base/Exception.h"
 
 namespace ZUM {
@@ -44,6 +47,20 @@ U StringIFlow<T>::readOne() {
         if (position == count) ZUM_THROW_IO(IOException::EndOfInput);
         this->atStart = false;
         return static_cast<U>(data[position++]);
+    }
+}
+
+template <typename T>
+template <typename U>
+void StringIFlow<T>::readMany(u32 wanted, U* buffer, u32& got) {
+    if constexpr (sizeof(U) != sizeof(T)) {
+        ZUM_THROW_IO(IOException::WidthNotProvided);
+    } else {
+        if (!data) ZUM_THROW_IO(IOException::NotOpen);
+        got = std::min(wanted, count - position);
+        std::memcpy(buffer, data + position, std::size_t(got) * sizeof(T));
+        position += got;
+        if (got > 0) this->atStart = false;
     }
 }
 

@@ -23,6 +23,11 @@ private:
     friend UnitReads<StringIFlow>;
     template <typename U>
     U readOne();
+    // A block read copies what is left and ends short at the end without
+    // raising, as a read unit by unit does: ending a small conversion by an
+    // exception would cost more than the conversion.
+    template <typename U>
+    void readMany(u32 wanted, U* buffer, u32& got);
 
     const T* data;
     u32 count;

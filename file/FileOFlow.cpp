@@ -1,12 +1,17 @@
 #include "file/FileOFlow.h"
 
 #include "base/Exception.h"
+#include "file/FileSystem.h"
 
 namespace ZUM {
 
 void FileOFlow::flush() {
     if (!file) ZUM_THROW_IO(IOException::NotOpen);
     if (std::fflush(file) != 0) ZUM_THROW_IO(IOException::SystemError);
+}
+
+bool FileOFlow::sync() {
+    return FileSystem::syncFile(file);
 }
 
 template <typename U>

@@ -12,6 +12,9 @@ public:
     using UnitWrites::UnitWrites;
 
     void flush() override; // IOException 8 when fflush fails
+    // Puts everything written on the disk; false when that fails or the
+    // flow is closed.
+    bool sync();
 
 private:
     friend UnitWrites;

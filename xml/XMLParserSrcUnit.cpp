@@ -13,11 +13,13 @@ XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, const u16* units, u3
       end(this->text->endPointer()), position(this->text->data()), kept(firstKept()) {}
 
 // A decoded text's buffer was reserved for the most units its bytes could
-// give; the room past the end is given back before reading starts.
+// give, and a large one made ready whole; the room past the end is given back
+// before reading starts. A small one's room was never touched, and giving it
+// back would cost a call and, with other threads, their caches of the pages.
 XMLParserSrcUnit::XMLParserSrcUnit(const Utf16String& name, std::unique_ptr<Utf16String> owned)
     : name(name), text(owned.release()), ownsText(true), end(this->text->endPointer()),
       position(this->text->data()), kept(firstKept()) {
-    if (kept == end) return;
+    if (kept == end || text->capacityBytes() < PreparedBytes) return;
     const u16* bufferEnd = text->data() - text->frontGap() + text->capacityBytes() / sizeof(u16);
     discardPages(const_cast<u16*>(end), static_cast<std::size_t>(bufferEnd - end) * sizeof(u16));
 }
