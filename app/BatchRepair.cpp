@@ -5,6 +5,7 @@
 #include "app/OrderedPool.h"
 #include "app/RepairJob.h"
 #include "app/ReportFormat.h"
+#include "base/RawMemory.h"
 #include "file/Console.h"
 #include "file/FileSystem.h"
 #include "http/Location.h"
@@ -63,6 +64,7 @@ int BatchRepair::run() {
     const std::vector<Target> targets = collectTargets();
     const std::size_t count = targets.size();
     showing = !options.json && count > 1 && Console::isTerminal(progress);
+    if (count > 1) keepFreedMemory();
     if (showing) showProgress(0, count, targets[0].path);
     int status = 0;
     OrderedPool<Outcome>::run(

@@ -58,6 +58,14 @@ std::size_t pageBytes() noexcept;
 void discardWholePages(void* pages, std::size_t bytes) noexcept;
 void prepareWholePages(void* pages, std::size_t bytes) noexcept;
 
+// Asks the system's allocator to keep freed memory for the next blocks
+// instead of giving it back at once, and to map apart only blocks of
+// PreparedBytes and more: for a batch, which frees one book's buffers and
+// takes the same again for the next, and would otherwise pay the faults of
+// fresh pages each time (with threads, also the flushing of the others'
+// page caches). Advice only; one implementation per platform.
+void keepFreedMemory() noexcept;
+
 // A block of `bytes` taken straight from the system in whole pages, all made
 // ready for writing by one call where the platform can, instead of a fault a
 // page: for the pool's slabs, which are filled soon and whole and kept for the

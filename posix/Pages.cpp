@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -68,6 +71,18 @@ void* acquireWholePages(std::size_t bytes) noexcept {
     void* pages = mapAligned(bytes, HugePageBytes);
     if (pages) prepareWholePages(pages, bytes);
     return pages;
+}
+
+// glibc gives the freed top of a heap back once it passes 128 KiB, and with
+// threads each giving back makes every core forget the pages. Blocks under
+// PreparedBytes come from the heaps, which now keep up to KeptFreedBytes
+// freed; larger ones are mapped apart, to be made ready whole.
+void keepFreedMemory() noexcept {
+#if defined(__GLIBC__)
+    constexpr int KeptFreedBytes = 8 << 20;
+    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(PreparedBytes));
+    ::mallopt(M_TRIM_THRESHOLD, KeptFreedBytes);
+#endif
 }
 
 } // namespace ZUM

@@ -27,4 +27,7 @@ void* acquireWholePages(std::size_t bytes) noexcept {
     return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
 }
 
+// The C runtime's heap keeps its own counsel on what it gives back.
+void keepFreedMemory() noexcept {}
+
 } // namespace ZUM
