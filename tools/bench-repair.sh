@@ -92,29 +92,50 @@ repairRows() {
 
 # Time and peak per input byte of our repair and the peer's, alternating, at
 # each size; then the spread of each (largest over smallest): the peer's
-# spread shows what the fixed cost of a process leaves for any program.
+# spread shows what the fixed cost of a process leaves for any program. Last,
+# that fixed cost itself, a run on the demo book of a few KB (the start of a
+# process and, for us, the flush to the disk), and the spreads of what each
+# size costs beyond it.
 growthRows() {
-    local times="" peaks="" theirTimes="" theirPeaks=""
-    perByte() { awk -v v="$1" -v s="$2" -v b="$3" 'BEGIN{printf "%.2f", v*s/b}'; }
+    local figures="$work/growth-figures"
+    : >"$figures"
     for megabytes in 1 10 50; do
-        local source bytes ours="$work/growth-$megabytes" theirs="$work/growth-peer-$megabytes"
+        local source ours="$work/growth-$megabytes" theirs="$work/growth-peer-$megabytes"
         source=$(book "$megabytes" utf-8)
-        bytes=$(stat -c %s "$source")
         alternate "$source" "$ours" "$theirs"
-        read -r t m < <(medians "$ours")
-        read -r pt pm < <(medians "$theirs")
-        local time peak theirTime theirPeak
-        time=$(perByte "$t" 1e9 "$bytes") theirTime=$(perByte "$pt" 1e9 "$bytes")
-        peak=$(perByte "$m" 1024 "$bytes") theirPeak=$(perByte "$pm" 1024 "$bytes")
-        row "growth $megabytes MB, ns/byte" "$time" "$theirTime" "$(ratio "$time" "$theirTime")" ""
-        row "growth $megabytes MB, B/byte" "$peak" "$theirPeak" "$(ratio "$peak" "$theirPeak")" ""
-        times="$times $time" peaks="$peaks $peak"
-        theirTimes="$theirTimes $theirTime" theirPeaks="$theirPeaks $theirPeak"
+        echo "$megabytes $(stat -c %s "$source") $(medians "$ours") $(medians "$theirs")" >>"$figures"
     done
-    spread() { echo "$@" | awk '{ lo = hi = $1; for (i = 2; i <= NF; ++i) { if ($i < lo) lo = $i; if ($i > hi) hi = $i }
-                                 printf "%.2f", hi / lo }'; }
-    row "growth spread, time" "$(spread $times)" "$(spread $theirTimes)" "" "<= 1.15"
-    row "growth spread, peak" "$(spread $peaks)" "$(spread $theirPeaks)" "" "<= 1.15"
+    alternate samples/demo-book/ncc.html "$work/fixed" "$work/fixed-peer"
+    echo "fixed 0 $(medians "$work/fixed") $(medians "$work/fixed-peer")" >>"$figures"
+    python3 - "$figures" <<'EOF'
+import sys
+rows = [line.split() for line in open(sys.argv[1])]
+sizes = [(r[0], int(r[1]), *map(float, r[2:])) for r in rows if r[0] != "fixed"]
+fixed = [list(map(float, r[2:])) for r in rows if r[0] == "fixed"][0]
+
+def row(what, ours, peer, ratio="", target=""):
+    print("%-34s %12s %12s %8s  %s" % (what, ours, peer, ratio, target))
+
+def perByte(less):  # (ns/byte, B/byte, the peer's ns/byte, B/byte) at each size
+    return [((t - less[0]) * 1e9 / b, (m - less[1]) * 1024 / b,
+             (pt - less[2]) * 1e9 / b, (pm - less[3]) * 1024 / b)
+            for _, b, t, m, pt, pm in sizes]
+
+def spreads(label, figures, target):
+    spread = lambda k: "%.2f" % (max(f[k] for f in figures) / min(f[k] for f in figures))
+    row(label + ", time", spread(0), spread(2), "", target)
+    row(label + ", peak", spread(1), spread(3), "", target)
+
+plain = perByte([0, 0, 0, 0])
+for (megabytes, *_), (t, m, pt, pm) in zip(sizes, plain):
+    row(f"growth {megabytes} MB, ns/byte", f"{t:.2f}", f"{pt:.2f}", f"{t / pt:.2f}")
+    row(f"growth {megabytes} MB, B/byte", f"{m:.2f}", f"{pm:.2f}", f"{m / pm:.2f}")
+spreads("growth spread", plain, "<= 1.15")
+t, m, pt, pm = fixed
+row("fixed cost (demo book), ms", f"{t * 1000:.1f}", f"{pt * 1000:.1f}", f"{t / pt:.2f}")
+row("fixed cost (demo book), MiB", f"{m / 1024:.1f}", f"{pm / 1024:.1f}", f"{m / pm:.2f}")
+spreads("spread beyond the fixed cost", perByte(fixed), "")
+EOF
 }
 
 # The median of a zum-bench counter over the repetitions of one benchmark.
