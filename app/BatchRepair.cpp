@@ -3,7 +3,6 @@
 #include "app/BookFinder.h"
 #include "app/BookRestore.h"
 #include "app/OrderedPool.h"
-#include "app/RepairJob.h"
 #include "app/ReportFormat.h"
 #include "base/RawMemory.h"
 #include "file/Console.h"
@@ -79,11 +78,6 @@ int BatchRepair::run() {
     if (showing) Console::write(progress, ClearLine);
     return status;
 }
-
-BatchRepair::Outcome::Outcome() = default;
-BatchRepair::Outcome::Outcome(Outcome&&) noexcept = default;
-BatchRepair::Outcome& BatchRepair::Outcome::operator=(Outcome&&) noexcept = default;
-BatchRepair::Outcome::~Outcome() = default;
 
 // One path's work, whatever it raises: the other paths go on.
 BatchRepair::Outcome BatchRepair::process(const Target& target) const noexcept {

@@ -7,8 +7,7 @@
 
 #include "app/BookReport.h"
 #include "app/CommandLine.h"
-
-class RepairJob;
+#include "app/RepairJob.h"
 
 // quorlin-cli's work: repairs (or inspects, or restores) each path of the
 // command line, on as many workers as asked for, and reports one line per
@@ -46,10 +45,6 @@ private:
     struct Outcome {
         BookReport report;
         std::unique_ptr<RepairJob> unflushed;
-        Outcome();
-        Outcome(Outcome&&) noexcept;
-        Outcome& operator=(Outcome&&) noexcept;
-        ~Outcome();
     };
 
     std::vector<Target> collectTargets() const;
