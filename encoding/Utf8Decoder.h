@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
+
+#include "base/Surrogates.h"
 #include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
-#include "base/Surrogates.h"
 
 namespace ZUM {
 
@@ -48,7 +50,7 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
         }
     }
 
-    // Sequences of up to three bytes, and ASCII eight bytes at a time; a
+    // Sequences of up to three bytes, and ASCII by blocks and words; a
     // four-byte sequence or one cut by the block's end is left to produce().
     u32 convertRun(const u8*& from, const u8* limit, u16* to, u32 room) {
         const u8* p = from;
@@ -58,6 +60,13 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
         u32 malformed = 0, trailsAnd = 0x80, trailsOr = 0;
         u32 n = 0;
         while (n < room && p < limit) {
+            if (*p < 0x80 && limit - p >= AsciiWord::Block && room - n >= AsciiWord::Block) {
+                const u32 span = std::min(static_cast<u32>(limit - p), room - n);
+                const u32 widened = AsciiWord::widenBlocks(p, to + n, span);
+                p += widened;
+                n += widened;
+                if (widened) continue;
+            }
             if (limit - p >= 8 && room - n >= 8 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 8; ++k) to[n + k] = p[k];
                 p += 8;

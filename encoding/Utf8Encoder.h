@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
+
+#include "base/Surrogates.h"
 #include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
-#include "base/Surrogates.h"
 
 namespace ZUM {
 
@@ -17,11 +19,18 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
     static constexpr u8 continuation(u32 bits) { return static_cast<u8>(0x80 | (bits & 0x3F)); }
 
     // Every character whose units lie in the block and whose bytes fit, ASCII
-    // four units at a time; a pair cut by the block's end is left to produce().
+    // by blocks and words; a pair cut by the block's end is left to produce().
     u32 convertRun(const u16*& from, const u16* limit, u8* to, u32 room) {
         const u16* p = from;
         u32 n = 0;
         while (p < limit) {
+            if (*p < 0x80 && limit - p >= AsciiWord::Block && room - n >= AsciiWord::Block) {
+                const u32 span = std::min(static_cast<u32>(limit - p), room - n);
+                const u32 narrowed = AsciiWord::narrowBlocks(p, to + n, span);
+                p += narrowed;
+                n += narrowed;
+                if (narrowed) continue;
+            }
             if (limit - p >= 4 && room - n >= 4 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 4; ++k) to[n + k] = static_cast<u8>(p[k]);
                 p += 4;

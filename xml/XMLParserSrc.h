@@ -76,8 +76,8 @@ private:
     static void normalise(Cursor& c);
     static bool matchesAt(Cursor c, u32 count, const u16* text);
     void commit(const Cursor& c);
-    template <class Keep>
-    bool readWhile(Keep keep, Utf16String* out);
+    template <class Scan>
+    bool readWhile(Scan scan, Utf16String* out);
 };
 
 template <typename C>

@@ -64,8 +64,8 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
           "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><html><head/>\x8F\xB0\xA1</html>");
     EXPECT_EQ(repair("euc.html"), NotXml);
     // Units that would read as kept entity references are refused, in every
-    // place of the four units the check takes at once.
-    for (int lane = 0; lane < 4; ++lane) {
+    // place of the eight units the check takes at once.
+    for (int lane = 0; lane < 8; ++lane) {
         write("marker.html",
               "<html><head/><body>" + std::string(lane, 'a') + "\x01nbsp\x02b</body></html>");
         EXPECT_EQ(repair("marker.html"), NotXml) << lane;
@@ -74,7 +74,7 @@ TEST_F(Repair, LoadFailuresTouchNothing) {
     auto utf16 = [](const std::string& units) {
         return utf16le("<html><head/><body>", units, "</body></html>");
     };
-    for (int lane = 0; lane < 4; ++lane) {
+    for (int lane = 0; lane < 8; ++lane) {
         std::string units;
         for (int i = 0; i < lane; ++i) units += std::string("a\0", 2);
         write("lone.html", utf16(units + std::string("\x00\xDCx\0", 4)));

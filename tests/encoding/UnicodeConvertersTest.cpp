@@ -15,6 +15,17 @@
 using namespace ZUM;
 using namespace ZUM::test;
 
+namespace {
+
+// A character of each UTF-8 width, as bytes and as units.
+const struct {
+    const char* bytes;
+    std::u16string units;
+} pieces[] = {
+    {"\xC3\xA9", u"\u00E9"}, {"\xE3\x81\x82", u"\u3042"}, {"\xF0\x9F\x98\x80", u"\U0001F600"}};
+
+} // namespace
+
 TEST(Utf8, MarksSurrogatesRangesAndTruncation) {
     EXPECT_EQ(convert<FromUtf16NToUtf8>({}, Width16), bytesOf("\xEF\xBB\xBF"));
     EXPECT_EQ(convert<FromUtf16NToUtf8>({0x41}, Width16), bytesOf("\xEF\xBB\xBF\x41"));
@@ -102,11 +113,6 @@ TEST(FixedWidthForms, RangesSurrogatesAndWidths) {
 // leave a character cut by the block's end to the single-unit path: every
 // kind of character at every offset around the first block's end.
 TEST(BlockReads, CharactersCutByTheReadAheadBlock) {
-    const struct {
-        const char* bytes;
-        std::u16string units;
-    } pieces[] = {
-        {"\xC3\xA9", u"\u00E9"}, {"\xE3\x81\x82", u"\u3042"}, {"\xF0\x9F\x98\x80", u"\U0001F600"}};
     for (const auto& piece : pieces) {
         for (std::size_t prefix = 1016; prefix < 1028; ++prefix) {
             std::string bytes(prefix, 'a');
@@ -121,4 +127,23 @@ TEST(BlockReads, CharactersCutByTheReadAheadBlock) {
             EXPECT_EQ(convert<FromUcs2ToUtf16N>(unitsOf(units), Width16), unitsOf(units));
         }
     }
+}
+
+// ASCII is carried by blocks and words: a character of every width at every
+// offset of runs around the block sizes, between ASCII before and after.
+TEST(BlockReads, AsciiRunsBrokenAtEveryOffset) {
+    for (const auto& piece : pieces) {
+        for (std::size_t before = 0; before < 40; ++before) {
+            const std::string bytes = std::string(before, 'a') + piece.bytes + std::string(35, 'b');
+            const std::u16string units =
+                std::u16string(before, u'a') + piece.units + std::u16string(35, u'b');
+            EXPECT_EQ(convert<FromUtf8ToUtf16N>(bytesOf(bytes), Width8), unitsOf(units)) << before;
+            EXPECT_EQ(convert<FromUtf16NToUtf8N>(unitsOf(units), Width16), bytesOf(bytes))
+                << before;
+        }
+    }
+    // A unit whose only high bits lie outside a byte, such as U+0100, is not ASCII.
+    const std::u16string units = std::u16string(20, u'a') + u"\u0100" + std::u16string(20, u'a');
+    EXPECT_EQ(convert<FromUtf16NToUtf8N>(unitsOf(units), Width16),
+              bytesOf(std::string(20, 'a') + "\xC4\x80" + std::string(20, 'a')));
 }

@@ -77,6 +77,24 @@ TEST_F(XMLParserSrcTest, RunsStopAtTheSetAndAtEndOfInput) {
     EXPECT_EQ(utf16(run), u">text moreamp;");
 }
 
+// Runs are scanned several units at a time: a stop at every offset, and
+// units that share a byte with a stop without being one.
+TEST(XMLParserSrcRuns, StopAtEveryOffsetOfALongRun) {
+    for (const char16_t stop : {u'<', u'&', u'"'}) {
+        for (std::size_t before = 0; before < 40; ++before) {
+            std::u16string text = std::u16string(before, u'\u3C26') + stop + u"tail";
+            XMLParserSrc source;
+            Utf16String copy(text.c_str());
+            source.pushUnit(new XMLParserSrcUnit(Utf16String(u"doc"), copy.data(), copy.length()));
+            Utf16String run;
+            EXPECT_EQ(source.readUntilAny(reinterpret_cast<const u16*>(u"&\"<"), 3, run),
+                      before > 0);
+            EXPECT_EQ(utf16(run), text.substr(0, before));
+            EXPECT_EQ(source.peek(), stop);
+        }
+    }
+}
+
 TEST_F(XMLParserSrcTest, TerminatorMayStraddleUnits) {
     Utf16String value(u"a comment -");
     document(u"->rest");
@@ -129,7 +147,8 @@ TEST_F(XMLParserSrcTest, DeletingTheStackDeletesOnlyOwnedTexts) {
 TEST_F(XMLParserSrcTest, LongTextsComeThroughWholeWhileReadPagesAreGivenBack) {
     std::u16string text;
     for (int i = 0; text.size() < (3u << 20); ++i)
-        text += u"<e a=\"" + std::u16string(1 + i % 7, char16_t(u'A' + i % 26)) + u"\">水と氷</e>\n";
+        text +=
+            u"<e a=\"" + std::u16string(1 + i % 7, char16_t(u'A' + i % 26)) + u"\">水と氷</e>\n";
     Utf16String big(reinterpret_cast<const u16*>(text.data()), 2u << 20);
     const Utf16String original(big);
     document(text.c_str());
