@@ -85,15 +85,19 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
                 trailsOr |= p[1];
                 p += 2;
             } else if (!(lead & 0x10)) {
-                if (limit - p < 3) break;
-                const u16 unit =
-                    static_cast<u16>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
-                to[n++] = unit;
-                // Only these leads can start an overlong form or a surrogate.
-                if (lead < 0xE1 || lead == 0xED) malformed |= illFormed3(lead, unit);
-                trailsAnd &= p[1] & p[2];
-                trailsOr |= p[1] | p[2];
-                p += 3;
+                // The run of three-byte sequences, as Japanese text has, goes on here.
+                const u8* q = p;
+                for (; limit - q >= 3 && n < room && (*q & 0xF0) == 0xE0; q += 3) {
+                    const u16 unit =
+                        static_cast<u16>((*q & 0x0F) << 12 | (q[1] & 0x3F) << 6 | (q[2] & 0x3F));
+                    to[n++] = unit;
+                    // Only these leads can start an overlong form or a surrogate.
+                    if (*q < 0xE1 || *q == 0xED) malformed |= illFormed3(*q, unit);
+                    trailsAnd &= q[1] & q[2];
+                    trailsOr |= q[1] | q[2];
+                }
+                if (q == p) break;
+                p = q;
             } else {
                 break;
             }

@@ -17,6 +17,11 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
     friend typename Utf8Encoder::Frame;
 
     static constexpr u8 continuation(u32 bits) { return static_cast<u8>(0x80 | (bits & 0x3F)); }
+    // A unit written alone in three bytes (with pairs, a high surrogate waits
+    // for its partner).
+    static constexpr bool threeBytes(u16 unit) {
+        return unit >= 0x800 && (!Pairs || !Surrogates::isHigh(unit));
+    }
 
     // Every character whose units lie in the block and whose bytes fit, ASCII
     // by blocks and words; a pair cut by the block's end is left to produce().
@@ -47,12 +52,17 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
                 to[n++] = static_cast<u8>(0xC0 | unit >> 6);
                 to[n++] = continuation(unit);
                 ++p;
-            } else if (!Pairs || !Surrogates::isHigh(unit)) {
-                if (room - n < 3) break;
-                to[n++] = static_cast<u8>(0xE0 | unit >> 12);
-                to[n++] = continuation(unit >> 6);
-                to[n++] = continuation(unit);
-                ++p;
+            } else if (threeBytes(unit)) {
+                // The run of such units, as Japanese text has, goes on here.
+                const u16* q = p;
+                for (; q < limit && room - n >= 3 && threeBytes(*q); ++q) {
+                    to[n] = static_cast<u8>(0xE0 | *q >> 12);
+                    to[n + 1] = continuation(*q >> 6);
+                    to[n + 2] = continuation(*q);
+                    n += 3;
+                }
+                if (q == p) break;
+                p = q;
             } else {
                 if (limit - p < 2 || room - n < 4) break;
                 const u16 low = p[1];
