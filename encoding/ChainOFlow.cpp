@@ -35,16 +35,17 @@ void ChainOFlow::write16(u16 unit) {
 }
 
 void ChainOFlow::write16Many(u32 total, const u16* units, u32& written) {
-    // The serialiser writes mostly short pieces: names, quotes, brackets; the
-    // rest is kept out of this path so that it calls nothing.
+    // The serialiser writes mostly short pieces: names, quotes, brackets; a
+    // long piece or one that fills the block takes the longer path.
     if (total > 16 || BlockUnits - count < total) [[unlikely]] {
         holdLong(total, units);
-    } else {
-        for (u32 i = 0; i < total; ++i) held[count + i] = units[i];
+        atStart = false;
+    } else if (total) {
+        std::memcpy(held + count, units, total * sizeof(u16));
         count += total;
+        atStart = false;
     }
     written = total;
-    if (total) atStart = false;
 }
 
 void ChainOFlow::holdLong(u32 total, const u16* units) {
