@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -28,9 +29,22 @@ struct AsciiWord {
 
     static constexpr u32 Block = 16;
 
+    // Carries the ASCII blocks at `from` (before `limit`) over to `to + n`,
+    // both moved on, when the text and the room left each hold a block; true
+    // when any moved.
+    template <typename From, typename To>
+    static bool carryBlocks(const From*& from, const From* limit, To* to, u32& n, u32 room) {
+        if (*from >= 0x80 || limit - from < Block || room - n < Block) return false;
+        const u32 moved =
+            copyBlocks(from, to + n, std::min(static_cast<u32>(limit - from), room - n));
+        from += moved;
+        n += moved;
+        return moved != 0;
+    }
+
     // Widens the ASCII blocks at the front of the `count` bytes into units;
     // the number of units written, a multiple of Block (0 without vectors).
-    static u32 widenBlocks(const u8* from, u16* to, u32 count) {
+    static u32 copyBlocks(const u8* from, u16* to, u32 count) {
         u32 done = 0;
 #if defined(__SSE2__)
         const __m128i zero = _mm_setzero_si128();
@@ -49,7 +63,7 @@ struct AsciiWord {
 
     // Narrows the ASCII blocks at the front of the `count` units into bytes;
     // the number of bytes written, a multiple of Block (0 without vectors).
-    static u32 narrowBlocks(const u16* from, u8* to, u32 count) {
+    static u32 copyBlocks(const u16* from, u8* to, u32 count) {
         u32 done = 0;
 #if defined(__SSE2__)
         const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-
 #include "base/Surrogates.h"
 #include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
@@ -60,13 +58,7 @@ class Utf8Decoder : public Converter<Utf8Decoder<Pairs>, u8, u16, 1,
         u32 malformed = 0, trailsAnd = 0x80, trailsOr = 0;
         u32 n = 0;
         while (n < room && p < limit) {
-            if (*p < 0x80 && limit - p >= AsciiWord::Block && room - n >= AsciiWord::Block) {
-                const u32 span = std::min(static_cast<u32>(limit - p), room - n);
-                const u32 widened = AsciiWord::widenBlocks(p, to + n, span);
-                p += widened;
-                n += widened;
-                if (widened) continue;
-            }
+            if (AsciiWord::carryBlocks(p, limit, to, n, room)) continue;
             if (limit - p >= 8 && room - n >= 8 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 8; ++k) to[n + k] = p[k];
                 p += 8;

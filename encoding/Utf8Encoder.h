@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-
 #include "base/Surrogates.h"
 #include "encoding/AsciiWord.h"
 #include "encoding/Converter.h"
@@ -29,13 +27,7 @@ class Utf8Encoder : public Converter<Utf8Encoder<Pairs, EmitsMark>, u16, u8, 3> 
         const u16* p = from;
         u32 n = 0;
         while (p < limit) {
-            if (*p < 0x80 && limit - p >= AsciiWord::Block && room - n >= AsciiWord::Block) {
-                const u32 span = std::min(static_cast<u32>(limit - p), room - n);
-                const u32 narrowed = AsciiWord::narrowBlocks(p, to + n, span);
-                p += narrowed;
-                n += narrowed;
-                if (narrowed) continue;
-            }
+            if (AsciiWord::carryBlocks(p, limit, to, n, room)) continue;
             if (limit - p >= 4 && room - n >= 4 && AsciiWord::allAscii(p)) {
                 for (int k = 0; k < 4; ++k) to[n + k] = static_cast<u8>(p[k]);
                 p += 4;
