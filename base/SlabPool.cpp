@@ -30,9 +30,11 @@ struct FreeCell {
     FreeCell* next;
 };
 
-// Each thread's free lists and the unused rest of its current slab.
+// Each thread's free lists and the unused rest of its current slab: cells are
+// carved from its front, blocks from its back.
 struct ThreadCells {
     FreeCell* free[ClassCount] = {};
+    FreeCell* freeBlocks = nullptr;
     char* next = nullptr;
     char* end = nullptr;
     unsigned slabsTaken = 0;
@@ -87,6 +89,24 @@ void* SlabPool::allocate(std::size_t bytes) {
     void* cell = own.next;
     own.next += size;
     return cell;
+}
+
+void* SlabPool::allocateBlock() {
+    if (Sanitized) return ::operator new(BlockBytes);
+    ThreadCells& own = cells;
+    if (FreeCell* block = own.freeBlocks) {
+        own.freeBlocks = block->next;
+        return block;
+    }
+    if (static_cast<std::size_t>(own.end - own.next) < BlockBytes) refill(own);
+    own.end -= BlockBytes;
+    return own.end;
+}
+
+void SlabPool::releaseBlock(void* block) noexcept {
+    if (!block) return;
+    if (Sanitized) return ::operator delete(block);
+    cells.freeBlocks = new (block) FreeCell{cells.freeBlocks};
 }
 
 void SlabPool::release(void* cell, std::size_t bytes) noexcept {

@@ -6,9 +6,11 @@ namespace ZUM {
 
 // Memory for the many small objects of a document tree (nodes, attribute maps,
 // dictionary cells): cells of size classes 8 bytes apart, up to 256 bytes,
-// carved from slabs of 256 KiB taken from the platform. A freed cell goes to a
-// free list of the freeing thread and serves the next object of its class;
-// slabs are kept for the life of the process.
+// carved from slabs of 256 KiB taken from the platform; and the blocks its
+// values are kept in (see TextArena), carved from the same slabs, so that
+// they too come in pages made ready at once. A freed cell or block goes to a
+// free list of the freeing thread and serves the next one of its size; slabs
+// are kept for the life of the process.
 //
 // Sanitizer builds use the global allocator instead, so that every object is
 // still checked on its own.
@@ -16,6 +18,10 @@ class SlabPool {
 public:
     static void* allocate(std::size_t bytes);
     static void release(void* cell, std::size_t bytes) noexcept;
+    // A block of BlockBytes, aligned as cells are.
+    static void* allocateBlock();
+    static void releaseBlock(void* block) noexcept;
+    static constexpr std::size_t BlockBytes = std::size_t(64) << 10;
     // False in sanitizer builds, where the global allocator serves every object.
     static bool isPooling();
 

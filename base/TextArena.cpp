@@ -4,16 +4,17 @@
 
 namespace ZUM {
 
-// A text longer than a quarter block gets a block of its own, so that little
-// of any block is left unused.
+// A text longer than a quarter block gets an allocation of its own, so that
+// little of any block is left unused.
 u16* TextArena::store(const u16* units, u32 count) {
     u16* copy;
     if (count > BlockUnits / 4) {
-        blocks.push_back(std::make_unique_for_overwrite<u16[]>(count));
-        copy = blocks.back().get();
+        longTexts.push_back(std::make_unique_for_overwrite<u16[]>(count));
+        copy = longTexts.back().get();
     } else {
         if (count > left) {
-            blocks.push_back(std::make_unique_for_overwrite<u16[]>(BlockUnits));
+            Block block(static_cast<u16*>(SlabPool::allocateBlock()));
+            blocks.push_back(std::move(block));
             next = blocks.back().get();
             left = BlockUnits;
         }

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -60,22 +60,48 @@ TEST(ModuleTable, FailingStartStopsTheWalkAndMayBeRetried) {
     EXPECT_EQ(calls, "+0+3+5+6");
 }
 
-TEST(SlabPool, CellsAreDistinctAlignedAndReused) {
-    std::vector<void*> cells;
-    std::set<void*> distinct;
+// Cells come from the front of a slab and blocks from its back: none may
+// overlap another, however the two interleave across slabs.
+TEST(SlabPool, CellsAndBlocksAreDisjointAlignedAndReused) {
+    struct Piece {
+        unsigned char* at;
+        std::size_t bytes;
+        unsigned char fill;
+    };
+    std::vector<Piece> pieces;
     for (int i = 0; i < 100000; ++i) { // more than one slab's worth
-        const std::size_t bytes = 8 + static_cast<std::size_t>(i % 300);
-        void* cell = SlabPool::allocate(bytes);
-        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(cell) % SlabPool::CellAlignment, 0u);
-        std::memset(cell, 0xA5, bytes);
-        cells.push_back(cell);
-        distinct.insert(cell);
+        const bool block = i % 500 == 0;
+        const std::size_t bytes = block ? SlabPool::BlockBytes : 8 + static_cast<std::size_t>(i % 300);
+        auto* at = static_cast<unsigned char*>(block ? SlabPool::allocateBlock()
+                                                     : SlabPool::allocate(bytes));
+        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(at) % SlabPool::CellAlignment, 0u);
+        const auto fill = static_cast<unsigned char>(i * 7 + 1);
+        std::memset(at, fill, bytes);
+        pieces.push_back({at, bytes, fill});
     }
-    EXPECT_EQ(distinct.size(), cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i) SlabPool::release(cells[i], 8 + i % 300);
-    // A freed cell serves the next object of its size class.
+    for (const Piece& piece : pieces)
+        ASSERT_TRUE(std::all_of(piece.at, piece.at + piece.bytes,
+                                [&](unsigned char b) { return b == piece.fill; }));
+    for (const Piece& piece : pieces) {
+        if (piece.bytes == SlabPool::BlockBytes)
+            SlabPool::releaseBlock(piece.at);
+        else
+            SlabPool::release(piece.at, piece.bytes);
+    }
+    // A freed cell or block serves the next one of its size.
     void* again = SlabPool::allocate(40);
-    EXPECT_EQ(distinct.count(again), SlabPool::isPooling() ? 1u : distinct.count(again));
+    void* block = SlabPool::allocateBlock();
+    if (SlabPool::isPooling()) {
+        const auto found = [&](void* at) {
+            for (const Piece& piece : pieces)
+                if (piece.at == at) return true;
+            return false;
+        };
+        EXPECT_TRUE(found(again));
+        EXPECT_TRUE(found(block));
+    }
     SlabPool::release(again, 40);
+    SlabPool::releaseBlock(block);
     SlabPool::release(nullptr, 16);
+    SlabPool::releaseBlock(nullptr);
 }
