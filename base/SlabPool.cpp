@@ -30,11 +30,23 @@ struct FreeCell {
     FreeCell* next;
 };
 
+// Freed pieces of one size, linked through the pieces themselves.
+struct FreeList {
+    FreeCell* head = nullptr;
+
+    void* pop() {
+        FreeCell* cell = head;
+        if (cell) head = cell->next;
+        return cell;
+    }
+    void push(void* piece) { head = new (piece) FreeCell{head}; }
+};
+
 // Each thread's free lists and the unused rest of its current slab: cells are
 // carved from its front, blocks from its back.
 struct ThreadCells {
-    FreeCell* free[ClassCount] = {};
-    FreeCell* freeBlocks = nullptr;
+    FreeList free[ClassCount];
+    FreeList freeBlocks;
     char* next = nullptr;
     char* end = nullptr;
     unsigned slabsTaken = 0;
@@ -80,10 +92,7 @@ void* SlabPool::allocate(std::size_t bytes) {
     if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator new(bytes);
     const std::size_t cls = classOf(bytes);
     ThreadCells& own = cells;
-    if (FreeCell* cell = own.free[cls]) {
-        own.free[cls] = cell->next;
-        return cell;
-    }
+    if (void* cell = own.free[cls].pop()) return cell;
     const std::size_t size = (cls + 1) * Grain;
     if (static_cast<std::size_t>(own.end - own.next) < size) refill(own);
     void* cell = own.next;
@@ -91,13 +100,16 @@ void* SlabPool::allocate(std::size_t bytes) {
     return cell;
 }
 
+void SlabPool::release(void* cell, std::size_t bytes) noexcept {
+    if (!cell) return;
+    if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator delete(cell);
+    cells.free[classOf(bytes)].push(cell);
+}
+
 void* SlabPool::allocateBlock() {
     if (Sanitized) return ::operator new(BlockBytes);
     ThreadCells& own = cells;
-    if (FreeCell* block = own.freeBlocks) {
-        own.freeBlocks = block->next;
-        return block;
-    }
+    if (void* block = own.freeBlocks.pop()) return block;
     if (static_cast<std::size_t>(own.end - own.next) < BlockBytes) refill(own);
     own.end -= BlockBytes;
     return own.end;
@@ -106,14 +118,7 @@ void* SlabPool::allocateBlock() {
 void SlabPool::releaseBlock(void* block) noexcept {
     if (!block) return;
     if (Sanitized) return ::operator delete(block);
-    cells.freeBlocks = new (block) FreeCell{cells.freeBlocks};
-}
-
-void SlabPool::release(void* cell, std::size_t bytes) noexcept {
-    if (!cell) return;
-    if (Sanitized || bytes == 0 || bytes > MaxBytes) return ::operator delete(cell);
-    FreeCell*& head = cells.free[classOf(bytes)];
-    head = new (cell) FreeCell{head};
+    cells.freeBlocks.push(block);
 }
 
 } // namespace ZUM

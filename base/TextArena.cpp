@@ -13,6 +13,7 @@ u16* TextArena::store(const u16* units, u32 count) {
         copy = longTexts.back().get();
     } else {
         if (count > left) {
+            // Owned before the vector may grow, which may throw.
             Block block(static_cast<u16*>(SlabPool::allocateBlock()));
             blocks.push_back(std::move(block));
             next = blocks.back().get();
